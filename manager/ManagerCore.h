@@ -1,0 +1,81 @@
+// The portable core of the skin manager: the single instance, registration of
+// skin data components, the requests they post and the tracked form skinners.
+// The Windows manager derives from it and carries the requests out.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace pelorin {
+
+class TSkinData;
+
+enum TManagerAction : int { maNone = 0, maSkinAll = 1, maUnskinAll = 2, maSkinChanged = 3 };
+
+// What the core needs of a form skinner: it must let go of the title-bar
+// button objects that point into a skin about to be replaced.
+class TManagedFormSkinner {
+public:
+  virtual ~TManagedFormSkinner() = default;
+  virtual void ClearSysButtons() = 0;
+};
+
+class TSkinManageCore {
+public:
+  TSkinManageCore() = default;
+  virtual ~TSkinManageCore();
+  TSkinManageCore(const TSkinManageCore&) = delete;
+  TSkinManageCore& operator=(const TSkinManageCore&) = delete;
+
+  // Registered skin data, in order of creation (not owned).
+  void AddSkinData(TSkinData* data);
+  void RemoveSkinData(TSkinData* data);
+  const std::vector<TSkinData*>& SkinDataList() const { return skinData_; }
+
+  // Records a request. Once started, it waits for ScheduleAction's deferral
+  // (the latest request wins); before, skinning is only switched on or off.
+  void PostAction(TManagerAction action);
+  TManagerAction PendingAction() const { return pending_; }
+  // Every request posted so far, oldest first.
+  const std::vector<TManagerAction>& PostedActions() const { return posted_; }
+  void ClearPostedActions() { posted_.clear(); }
+
+  // Windows are skinned only while Active; Started once the first window
+  // activation was seen.
+  bool Active = false;
+  bool Started = false;
+  // The skin data whose skin change is still to be announced.
+  TSkinData* PendingSkinData = nullptr;
+
+  // Form skinners, one per skinned top-level window, owned.
+  void AddFormSkinner(std::unique_ptr<TManagedFormSkinner> skinner);
+  std::unique_ptr<TManagedFormSkinner> RemoveFormSkinner(TManagedFormSkinner* skinner);
+  const std::vector<std::unique_ptr<TManagedFormSkinner>>& FormSkinners() const { return formSkinners_; }
+  // Calls ClearSysButtons of every tracked form skinner.
+  void ClearSysButtons();
+
+protected:
+  // Platform hook: defer the pending action (the Windows manager starts its
+  // one-shot timer). The portable core keeps it pending.
+  virtual void ScheduleAction() {}
+
+private:
+  std::vector<TSkinData*> skinData_;
+  std::vector<std::unique_ptr<TManagedFormSkinner>> formSkinners_;
+  std::vector<TManagerAction> posted_;
+  TManagerAction pending_ = maNone;
+};
+
+using TSkinManagerFactory = std::function<std::unique_ptr<TSkinManageCore>()>;
+
+// The single manager, or nullptr before the first skin data created at run time.
+TSkinManageCore* SkinManager();
+// The manager, created through the factory when there is none yet.
+TSkinManageCore& EnsureSkinManager();
+// Ends the manager (program end; tests between cases).
+void DestroySkinManager();
+// Installs what EnsureSkinManager creates (empty: the portable core).
+void SetSkinManagerFactory(TSkinManagerFactory factory);
+
+}  // namespace pelorin
