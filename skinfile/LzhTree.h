@@ -1,0 +1,104 @@
+// The adaptive Huffman tree shared by the block decoder and the encoder. Node
+// counts stay in ascending order (siblings side by side), so the node to swap
+// with on an update is found by a galloping search instead of a linear scan.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+
+#include "skinfile/Lzh.h"
+
+namespace pelorin::lzh {
+
+struct THuffTree {
+  uint16_t freq[T + 1];      // freq[T] is a sentinel above every real count
+  uint16_t prnt[T + N_CHAR]; // parent of each node; [T + c] is the leaf of symbol c
+  uint16_t son[T];           // left child of an internal node (even slot), or T + symbol
+
+  void Start() {
+    for (int i = 0; i < N_CHAR; ++i) {
+      freq[i] = 1;
+      son[i] = static_cast<uint16_t>(i + T);
+      prnt[i + T] = static_cast<uint16_t>(i);
+    }
+    for (int i = 0, j = N_CHAR; j <= R; i += 2, ++j) {
+      freq[j] = static_cast<uint16_t>(freq[i] + freq[i + 1]);
+      son[j] = static_cast<uint16_t>(i);
+      prnt[i] = prnt[i + 1] = static_cast<uint16_t>(j);
+    }
+    freq[T] = 0xFFFF;
+    prnt[R] = 0;
+  }
+
+  // Halves the leaf counts and builds the internal nodes again.
+  void Rebuild() {
+    int j = 0;
+    for (int i = 0; i < T; ++i) {
+      if (son[i] >= T) {
+        freq[j] = static_cast<uint16_t>((freq[i] + 1) / 2);
+        son[j] = son[i];
+        ++j;
+      }
+    }
+    for (int i = 0, n = N_CHAR; n < T; i += 2, ++n) {
+      const unsigned f = freq[i] + freq[i + 1];
+      int k = n - 1;
+      while (f < freq[k]) --k;  // stops at k >= i since freq[i] <= f
+      ++k;
+      std::memmove(&freq[k + 1], &freq[k], (n - k) * sizeof freq[0]);
+      std::memmove(&son[k + 1], &son[k], (n - k) * sizeof son[0]);
+      freq[k] = static_cast<uint16_t>(f);
+      son[k] = static_cast<uint16_t>(i);
+    }
+    for (int i = 0; i < T; ++i) {
+      const int k = son[i];
+      if (k >= T) {
+        prnt[k] = static_cast<uint16_t>(i);
+      } else {
+        prnt[k] = prnt[k + 1] = static_cast<uint16_t>(i);
+      }
+    }
+  }
+
+  // Last index at or after lo whose count is below k; freq[lo] < k <= freq[T].
+  unsigned LastBelow(unsigned lo, unsigned k) const {
+    unsigned hi;
+    for (unsigned step = 1;; step <<= 1) {
+      const unsigned probe = lo + step;
+      if (probe >= T) { hi = T; break; }
+      if (freq[probe] >= k) { hi = probe; break; }
+      lo = probe;
+    }
+    while (hi - lo > 1) {
+      const unsigned mid = (lo + hi) / 2;
+      if (freq[mid] < k) lo = mid; else hi = mid;
+    }
+    return lo;
+  }
+
+  // Counts one more occurrence of symbol c and restores the order of counts.
+  void Update(unsigned c) {
+    if (freq[R] == MAX_FREQ) Rebuild();
+    c = prnt[c + T];
+    do {
+      const unsigned k = ++freq[c];
+      if (k > freq[c + 1]) {
+        const unsigned l = LastBelow(c + 1, k);
+        freq[c] = freq[l];
+        freq[l] = static_cast<uint16_t>(k);
+        const unsigned i = son[c];
+        prnt[i] = static_cast<uint16_t>(l);
+        if (i < T) prnt[i + 1] = static_cast<uint16_t>(l);
+        const unsigned j = son[l];
+        son[l] = static_cast<uint16_t>(i);
+        prnt[j] = static_cast<uint16_t>(c);
+        if (j < T) prnt[j + 1] = static_cast<uint16_t>(c);
+        son[c] = static_cast<uint16_t>(j);
+        c = l;
+      }
+      c = prnt[c];
+    } while (c != 0);
+  }
+};
+
+}  // namespace pelorin::lzh
