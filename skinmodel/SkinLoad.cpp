@@ -1,0 +1,27 @@
+// Loading a compressed skin archive into the model. The description is parsed
+// from memory: nothing is written under the archive's entry names.
+#include <string>
+
+#include "host/core/IniFile.h"
+#include "skinfile/SkinReader.h"
+#include "skinmodel/SkinModel.h"
+
+namespace pelorin {
+
+bool TSkinModel::LoadSkinArchive(TStream& archive) {
+  Empty = true;
+  TSkinReader reader;
+  if (!reader.ReadFromStream(archive)) return false;
+
+  TMemoryStream description;
+  std::string descriptionName;
+  reader.ExtractFirstMatch(".ini", description, descriptionName);
+  if (descriptionName.empty()) throw ESkinLoadError("The skin archive holds no skin description (*.ini file)");
+
+  const auto* text = reinterpret_cast<const char*>(description.Memory());
+  TIniFile ini = TIniFile::FromText(std::string_view(text, description.Bytes().size()));
+  ParseSkin(ini, [&reader](const std::string& name, TMemoryStream& dest) { reader.ExtractFile(name, dest); });
+  return true;
+}
+
+}  // namespace pelorin
