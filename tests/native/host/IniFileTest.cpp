@@ -70,8 +70,8 @@ TEST(IniFile, LookupTrimmingQuotesAndRepeats) {
 }
 
 TEST(IniFile, LineEndsNulLongValuesAndFiles) {
-  const std::string text("\xEF\xBB\xBF[A]\rcr=1\r[B]\nlf=2\n[C]\r\ncrlf=3\r\nnul=a\0b\nafter=4", 58);
-  const auto ini = TIniFile::FromText(text);
+  const char raw[] = "\xEF\xBB\xBF[A]\rcr=1\r[B]\nlf=2\n[C]\r\ncrlf=3\r\nnul=a\0b\nafter=4";
+  const auto ini = TIniFile::FromText(std::string_view(raw, sizeof raw - 1));
   EXPECT_EQ(ini.ReadString("a", "cr", ""), "1");
   EXPECT_EQ(ini.ReadString("b", "lf", ""), "2");
   EXPECT_EQ(ini.ReadString("c", "crlf", ""), "3");

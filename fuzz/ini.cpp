@@ -1,0 +1,27 @@
+// Fuzz target: INI text of any bytes, read back through every section and key.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "host/core/IniFile.h"
+#include "host/core/StringList.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace pelorin;
+  const auto ini = TIniFile::FromText(std::string_view(reinterpret_cast<const char*>(data), size));
+  TStringList sections, keys;
+  ini.ReadSections(sections);
+  sections.Add("");
+  for (const auto& section : sections) {
+    ini.SectionExists(section);
+    ini.ReadSection(section, keys);
+    for (const auto& key : keys) {
+      if (ini.ReadString(section, key, "").size() > TIniFile::MaxValueLength) __builtin_trap();
+      if (!ini.ValueExists(section, key)) __builtin_trap();
+      ini.ReadInteger(section, key, 0);
+      int value = 0;
+      TryStrToInt(key, value);
+    }
+  }
+  return 0;
+}

@@ -1,0 +1,1 @@
+pelorin_fuzz_target(ini DEPS pelorin_host_core)
