@@ -1,0 +1,1 @@
+pelorin_fuzz_target(bmp DEPS pelorin_host_core)
