@@ -8,7 +8,7 @@
 
 namespace pelorin {
 
-bool TSkinModel::LoadSkinArchive(TStream& archive) {
+bool TSkinModel::LoadSkinArchive(TStream& archive, std::string* nameOut) {
   Empty = true;
   TSkinReader reader;
   if (!reader.ReadFromStream(archive)) return false;
@@ -17,6 +17,7 @@ bool TSkinModel::LoadSkinArchive(TStream& archive) {
   std::string descriptionName;
   reader.ExtractFirstMatch(".ini", description, descriptionName);
   if (descriptionName.empty()) throw ESkinLoadError("The skin archive holds no skin description (*.ini file)");
+  if (nameOut) *nameOut = descriptionName;
 
   const auto* text = reinterpret_cast<const char*>(description.Memory());
   TIniFile ini = TIniFile::FromText(std::string_view(text, description.Bytes().size()));

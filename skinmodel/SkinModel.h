@@ -91,8 +91,9 @@ public:
   // false when the archive is refused (wrong version; the reader shows its
   // message). Raises ESkinLoadError when there is no description entry, and
   // passes codec, stream and bitmap errors through. Empty stays true unless
-  // the whole description was parsed.
-  bool LoadSkinArchive(TStream& archive);
+  // the whole description was parsed. descriptionName, when given, receives
+  // the archive name of the description.
+  bool LoadSkinArchive(TStream& archive, std::string* descriptionName = nullptr);
 
   // Every optional record of the model in a fixed order, for tools.
   struct TOptionalRecord {

@@ -14,6 +14,7 @@ const std::vector<TCommand>& Commands() {
       {"pack", "skintool pack DIR -o SKIN.skn", RunPack},
       {"unpack", "skintool unpack SKIN.skn -o DIR", RunUnpack},
       {"list", "skintool list SKIN.skn", RunList},
+      {"info", "skintool info SKIN.skn [--json]", RunInfo},
   };
   return table;
 }

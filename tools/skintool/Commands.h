@@ -57,5 +57,6 @@ std::filesystem::path PathFromUtf8(const std::string& s);
 void RunPack(const std::vector<std::string>& args, std::ostream& out);
 void RunUnpack(const std::vector<std::string>& args, std::ostream& out);
 void RunList(const std::vector<std::string>& args, std::ostream& out);
+void RunInfo(const std::vector<std::string>& args, std::ostream& out);
 
 }  // namespace pelorin::skintool
