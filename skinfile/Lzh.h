@@ -72,9 +72,14 @@ private:
 void DecompressStream(TStream& source, TStream& dest);
 std::vector<uint8_t> DecompressBytes(const uint8_t* data, size_t size);
 
+// How the encoder chooses between literals and matches: Greedy takes the
+// longest match at every position (nearest among equals); Lazy also looks one
+// byte ahead, which gives smaller archives for a little more time.
+enum class TLzhParsing { Greedy, Lazy };
+
 // Encodes all of source (from its first byte) and writes the compressed stream
 // at dest's position.
 void CompressStream(TStream& source, TStream& dest);
-std::vector<uint8_t> CompressBytes(const uint8_t* data, size_t size);
+std::vector<uint8_t> CompressBytes(const uint8_t* data, size_t size, TLzhParsing parsing = TLzhParsing::Lazy);
 
 }  // namespace pelorin

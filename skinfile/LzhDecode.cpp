@@ -88,7 +88,7 @@ void DecodeBlocks(const uint8_t* src, size_t srcSize, int64_t textSize, Sink&& s
   size_t p = N;
 
   const auto& pos = kPositionTables;
-  const uint16_t* son = tree->son;
+  const auto* son = tree->son;
   TBitReader in(src, srcSize);
   int64_t count = 0;
   while (count < textSize) {

@@ -164,7 +164,7 @@ private:
 
 }  // namespace
 
-std::vector<uint8_t> CompressBytes(const uint8_t* data, size_t size) {
+std::vector<uint8_t> CompressBytes(const uint8_t* data, size_t size, TLzhParsing parsing) {
   if (size > static_cast<size_t>(std::numeric_limits<int32_t>::max())) throw ElzhException(SLzhInputTooLarge);
   std::vector<uint8_t> out;
   out.reserve(size / 2 + 64);
@@ -183,19 +183,39 @@ std::vector<uint8_t> CompressBytes(const uint8_t* data, size_t size) {
   auto encoder = std::make_unique<TEncoder>(out);
   for (size_t p = F; p < N; ++p) finder->Insert(p);
 
+  // Greedy parsing takes the longest match at each position. Lazy parsing
+  // first looks one byte ahead and emits a literal when a longer match starts there.
+  const bool lazy = parsing == TLzhParsing::Lazy;
   size_t p = N;
+  unsigned distance = 0;
+  unsigned len = finder->Find(p, distance);
   while (p < end) {
-    unsigned distance = 0;
-    const unsigned len = finder->Find(p, distance);
     if (len == 0) {
       encoder->Literal(text[p]);
       finder->Insert(p);
       ++p;
+      len = finder->Find(p, distance);
       continue;
     }
-    encoder->Match(len, distance);
-    for (size_t q = p; q < p + len; ++q) finder->Insert(q);
+    if (lazy && len < F && p + 1 < end) {
+      finder->Insert(p);
+      unsigned nextDistance = 0;
+      const unsigned next = finder->Find(p + 1, nextDistance);
+      if (next > len) {
+        encoder->Literal(text[p]);
+        ++p;
+        len = next;
+        distance = nextDistance;
+        continue;
+      }
+      encoder->Match(len, distance);
+      for (size_t q = p + 1; q < p + len; ++q) finder->Insert(q);
+    } else {
+      encoder->Match(len, distance);
+      for (size_t q = p; q < p + len; ++q) finder->Insert(q);
+    }
     p += len;
+    len = finder->Find(p, distance);
   }
   encoder->Finish();
   return out;

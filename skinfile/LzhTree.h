@@ -11,20 +11,21 @@
 namespace pelorin::lzh {
 
 struct THuffTree {
-  uint16_t freq[T + 1];      // freq[T] is a sentinel above every real count
-  uint16_t prnt[T + N_CHAR]; // parent of each node; [T + c] is the leaf of symbol c
-  uint16_t son[T];           // left child of an internal node (even slot), or T + symbol
+  // 32-bit entries: measurably faster than 16-bit ones in the update loop.
+  uint32_t freq[T + 1];       // freq[T] is a sentinel above every real count
+  uint32_t prnt[T + N_CHAR];  // parent of each node; [T + c] is the leaf of symbol c
+  uint32_t son[T];            // left child of an internal node (even slot), or T + symbol
 
   void Start() {
     for (int i = 0; i < N_CHAR; ++i) {
       freq[i] = 1;
-      son[i] = static_cast<uint16_t>(i + T);
-      prnt[i + T] = static_cast<uint16_t>(i);
+      son[i] = static_cast<uint32_t>(i + T);
+      prnt[i + T] = static_cast<uint32_t>(i);
     }
     for (int i = 0, j = N_CHAR; j <= R; i += 2, ++j) {
-      freq[j] = static_cast<uint16_t>(freq[i] + freq[i + 1]);
-      son[j] = static_cast<uint16_t>(i);
-      prnt[i] = prnt[i + 1] = static_cast<uint16_t>(j);
+      freq[j] = static_cast<uint32_t>(freq[i] + freq[i + 1]);
+      son[j] = static_cast<uint32_t>(i);
+      prnt[i] = prnt[i + 1] = static_cast<uint32_t>(j);
     }
     freq[T] = 0xFFFF;
     prnt[R] = 0;
@@ -35,7 +36,7 @@ struct THuffTree {
     int j = 0;
     for (int i = 0; i < T; ++i) {
       if (son[i] >= T) {
-        freq[j] = static_cast<uint16_t>((freq[i] + 1) / 2);
+        freq[j] = static_cast<uint32_t>((freq[i] + 1) / 2);
         son[j] = son[i];
         ++j;
       }
@@ -47,15 +48,15 @@ struct THuffTree {
       ++k;
       std::memmove(&freq[k + 1], &freq[k], (n - k) * sizeof freq[0]);
       std::memmove(&son[k + 1], &son[k], (n - k) * sizeof son[0]);
-      freq[k] = static_cast<uint16_t>(f);
-      son[k] = static_cast<uint16_t>(i);
+      freq[k] = static_cast<uint32_t>(f);
+      son[k] = static_cast<uint32_t>(i);
     }
     for (int i = 0; i < T; ++i) {
       const int k = son[i];
       if (k >= T) {
-        prnt[k] = static_cast<uint16_t>(i);
+        prnt[k] = static_cast<uint32_t>(i);
       } else {
-        prnt[k] = prnt[k + 1] = static_cast<uint16_t>(i);
+        prnt[k] = prnt[k + 1] = static_cast<uint32_t>(i);
       }
     }
   }
@@ -85,15 +86,15 @@ struct THuffTree {
       if (k > freq[c + 1]) {
         const unsigned l = LastBelow(c + 1, k);
         freq[c] = freq[l];
-        freq[l] = static_cast<uint16_t>(k);
+        freq[l] = k;
         const unsigned i = son[c];
-        prnt[i] = static_cast<uint16_t>(l);
-        if (i < T) prnt[i + 1] = static_cast<uint16_t>(l);
+        prnt[i] = l;
+        if (i < T) prnt[i + 1] = l;
         const unsigned j = son[l];
-        son[l] = static_cast<uint16_t>(i);
-        prnt[j] = static_cast<uint16_t>(c);
-        if (j < T) prnt[j + 1] = static_cast<uint16_t>(c);
-        son[c] = static_cast<uint16_t>(j);
+        son[l] = i;
+        prnt[j] = c;
+        if (j < T) prnt[j + 1] = c;
+        son[c] = j;
         c = l;
       }
       c = prnt[c];

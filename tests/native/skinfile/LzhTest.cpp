@@ -35,11 +35,13 @@ Bytes DecodeSerial(const Bytes& packed) {
 }
 
 void ExpectRoundTrip(const Bytes& data, const std::string& what) {
-  const Bytes packed = CompressBytes(data.data(), data.size());
+  for (TLzhParsing parsing : {TLzhParsing::Greedy, TLzhParsing::Lazy}) {
+  const Bytes packed = CompressBytes(data.data(), data.size(), parsing);
   ASSERT_GE(packed.size(), 4u) << what;
   EXPECT_EQ(uint32_t(packed[0] | packed[1] << 8 | packed[2] << 16 | uint32_t(packed[3]) << 24), data.size()) << what;
   EXPECT_EQ(DecompressBytes(packed.data(), packed.size()), data) << what;
   EXPECT_EQ(DecodeSerial(packed), data) << what;
+  }
 }
 
 // A stream that accepts only a limited number of bytes.
@@ -152,11 +154,13 @@ TEST(Lzh, StreamBoundaries) {
   EXPECT_EQ(Bytes(dst.Memory(), dst.Memory() + 3000), data);
   EXPECT_EQ(dst.Memory()[3000], 'X');
 
-  // A truncated stream decodes to the full length from zero bits.
+  // A truncated stream decodes to the full length (a final match may run
+  // past it) from zero bits.
   src.Assign(packed.data(), packed.size() / 2);
   dst.Clear();
   DecompressStream(src, dst);
-  EXPECT_EQ(dst.GetSize(), 3000);
+  EXPECT_GE(dst.GetSize(), 3000);
+  EXPECT_LT(dst.GetSize(), 3000 + 60);
   EXPECT_EQ(Bytes(dst.Memory(), dst.Memory() + 100), Bytes(data.begin(), data.begin() + 100));
 
   // A sink that stops accepting bytes ends the decode with a write error.

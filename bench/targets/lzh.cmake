@@ -1,0 +1,1 @@
+pelorin_benchmark(lzh DEPS pelorin_skinfile)
