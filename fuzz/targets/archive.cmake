@@ -1,0 +1,1 @@
+pelorin_fuzz_target(archive DEPS pelorin_skinfile)

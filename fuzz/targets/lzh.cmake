@@ -1,0 +1,1 @@
+pelorin_fuzz_target(lzh DEPS pelorin_skinfile)
