@@ -17,8 +17,8 @@ class TStream;
 enum class TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit };
 
 // Storage of a bitmap's pixels. The portable one is plain heap memory; the
-// Windows build installs a factory that backs it with a DIB section so GDI and
-// pixel loops share one buffer.
+// Windows build backs it with a DIB section so GDI and pixel loops share one
+// buffer; tests may install their own factory.
 class TPixelMemory {
 public:
   virtual ~TPixelMemory() = default;
@@ -29,6 +29,9 @@ public:
   virtual void* DC() { return nullptr; }
 };
 using TPixelMemoryFactory = std::function<std::unique_ptr<TPixelMemory>(int width, int height)>;
+// The platform's pixel memory (a DIB section on Windows); nullptr means plain
+// heap memory.
+std::unique_ptr<TPixelMemory> CreatePlatformPixelMemory(int width, int height);
 
 class TBitmap {
 public:
@@ -86,11 +89,14 @@ public:
   void SetTransparentColor(TColor color) { transparentColor_ = color; }
 
   // Windows bitmap files: 1, 4, 8, 16, 24, 32 bits; RLE4, RLE8, bit fields;
-  // bottom-up and top-down; core and info headers. A damaged file raises
-  // EInvalidGraphic and leaves the bitmap unchanged.
+  // bottom-up and top-down; core, info and V4/V5 headers. Reads one file from
+  // the stream's position and leaves the stream after it; the pixel format
+  // becomes the file's depth (16-bit 555 is pf15bit). Pixels that RLE data
+  // skips are black. A damaged file raises EInvalidGraphic and leaves the
+  // bitmap and the stream position unchanged. Transparency settings are kept.
   void LoadFromStream(TStream& stream);
-  // Writes a file of the bitmap's format (pf24bit or pf32bit; other formats
-  // are written as 24 bits).
+  // Writes a bottom-up file of the bitmap's format (pf32bit, else 24 bits).
+  // An empty bitmap writes nothing.
   void SaveToStream(TStream& stream) const;
   void LoadFromFile(const std::string& fileName);
   void SaveToFile(const std::string& fileName) const;

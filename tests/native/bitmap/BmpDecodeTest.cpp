@@ -25,13 +25,10 @@ TEST(BmpDecode, FixturesOfEveryKindMatchTheirSource) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);
-    const TPpm expected = ReadPpm(DataPath(c.source));
     TBitmap bmp;
     bmp.LoadFromFile(DataPath(c.file));
-    EXPECT_EQ(bmp.Width(), expected.width);
-    EXPECT_EQ(bmp.Height(), expected.height);
+    EXPECT_EQ(SizeAndPixelsOf(bmp), ReadPpm(DataPath(c.source)));
     EXPECT_EQ(bmp.PixelFormat(), c.pf);
-    EXPECT_EQ(PixelsOf(bmp), expected.pixels);
   }
 }
 
@@ -82,33 +79,33 @@ TEST(BmpDecode, RleEscapesClipAndLeaveSkippedPixelsBlack) {
 }
 
 TEST(BmpDecode, BitFieldsScaleAndPalettesClamp) {
-  TBitmap bmp;
-  // 10-bit channels keep their top 8 bits; the X byte of plain 32 bits is ignored.
-  LoadBytes(bmp, BuildBmp({.width = 1, .height = 1, .bits = 32, .compression = bmp::kBiBitfields,
-                           .masks = {0x3FF00000, 0xFFC00, 0x3FF}, .pixels = {0x01, 0x00, 0xF8, 0x3F}}));
-  EXPECT_EQ(PixelsOf(bmp)[0], 0xFF8000u);
-  LoadBytes(bmp, BuildBmp({.bits = 32, .pixels = {1, 2, 3, 0xFF}}));
-  EXPECT_EQ(PixelsOf(bmp)[0], 0x030201u);
-  // 16 bits: 555 without masks, 565 and 444 with; narrow channels stretch to 255.
-  LoadBytes(bmp, BuildBmp({.width = 2, .bits = 16, .pixels = {0xFF, 0x7F, 0x10, 0x42}}));
-  EXPECT_EQ(PixelsOf(bmp), (std::vector<uint32_t>{0xFFFFFF, 0x848484}));
-  EXPECT_EQ(bmp.PixelFormat(), TPixelFormat::pf15bit);
-  LoadBytes(bmp, BuildBmp({.width = 2, .bits = 16, .compression = bmp::kBiBitfields,
-                           .masks = {0xF800, 0x07E0, 0x001F}, .pixels = {0x00, 0xF8, 0x10, 0x04}}));
-  EXPECT_EQ(PixelsOf(bmp), (std::vector<uint32_t>{0xFF0000, 0x008284}));
-  EXPECT_EQ(bmp.PixelFormat(), TPixelFormat::pf16bit);
-  LoadBytes(bmp, BuildBmp({.bits = 16, .compression = bmp::kBiBitfields, .masks = {0xF00, 0xF0, 0xF},
-                           .pixels = {0x80, 0x0F, 0, 0}}));
-  EXPECT_EQ(PixelsOf(bmp)[0], 0xFF8800u);
-  // Two table entries before the pixel data although 256 are implied: the
-  // rest, and indexes past clrUsed, read as black.
-  LoadBytes(bmp, BuildBmp({.width = 3, .bits = 8, .palette = {0x123456, 0xABCDEF}, .pixels = {1, 0, 2, 0}}));
-  EXPECT_EQ(PixelsOf(bmp), (std::vector<uint32_t>{0xABCDEF, 0x123456, 0}));
-  // No pixel offset: the data follows the table, even a hint table of a 24-bit file.
-  Bytes f = BuildBmp({.bits = 24, .palette = {1, 2}, .clrUsed = 2, .pixels = {0x33, 0x22, 0x11, 0}});
-  bmp::PutU32(&f[10], 0);
-  LoadBytes(bmp, f);
-  EXPECT_EQ(PixelsOf(bmp)[0], 0x112233u);
+  using bmp::kBiBitfields;
+  Bytes noOffset = BuildBmp({.bits = 24, .palette = {1, 2}, .clrUsed = 2, .pixels = {0x33, 0x22, 0x11, 0}});
+  bmp::PutU32(&noOffset[10], 0);
+  const struct { Bytes file; std::vector<uint32_t> pixels; } cases[] = {
+      // 10-bit channels keep their top 8 bits; plain 32 bits ignore the X byte.
+      {BuildBmp({.bits = 32, .compression = kBiBitfields, .masks = {0x3FF00000, 0xFFC00, 0x3FF},
+                 .pixels = {0x01, 0x00, 0xF8, 0x3F}}), {0xFF8000}},
+      {BuildBmp({.bits = 32, .pixels = {1, 2, 3, 0xFF}}), {0x030201}},
+      // 16 bits: 555 without masks, 565 and 444 with; narrow channels stretch to 255.
+      {BuildBmp({.width = 2, .bits = 16, .pixels = {0xFF, 0x7F, 0x10, 0x42}}), {0xFFFFFF, 0x848484}},
+      {BuildBmp({.width = 2, .bits = 16, .compression = kBiBitfields, .masks = {0xF800, 0x07E0, 0x001F},
+                 .pixels = {0x00, 0xF8, 0x10, 0x04}}), {0xFF0000, 0x008284}},
+      {BuildBmp({.bits = 16, .compression = kBiBitfields, .masks = {0xF00, 0xF0, 0xF}, .pixels = {0x80, 0x0F, 0, 0}}),
+       {0xFF8800}},
+      // Two table entries before the pixel data although 256 are implied:
+      // indexes past them read as black.
+      {BuildBmp({.width = 3, .bits = 8, .palette = {0x123456, 0xABCDEF}, .pixels = {1, 0, 2, 0}}),
+       {0xABCDEF, 0x123456, 0}},
+      // No pixel offset: the data follows the table, even a hint table of a 24-bit file.
+      {noOffset, {0x112233}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    TBitmap bmp;
+    LoadBytes(bmp, c.file);
+    EXPECT_EQ(PixelsOf(bmp), c.pixels);
+  }
 }
 
 TEST(BmpSave, RoundTripsAreExactAndStreamsStayAligned) {
@@ -139,7 +136,6 @@ TEST(BmpSave, RoundTripsAreExactAndStreamsStayAligned) {
   b.LoadFromFile(path);
   EXPECT_EQ(PixelsOf(b), PixelsOf(originals[2]));
   std::filesystem::remove(path);
-
   TMemoryStream empty;
   TBitmap().SaveToStream(empty);
   EXPECT_EQ(empty.GetSize(), 0);

@@ -16,7 +16,7 @@ namespace pelorin::test {
 
 using Bytes = std::vector<uint8_t>;
 
-// A bitmap file with an info header (or a core header when headerSize is 12).
+// A bitmap file with an info header (or the OS/2 2.x one of the same layout).
 struct TBmpSpec {
   int32_t width = 1;
   int32_t height = 1;
@@ -24,40 +24,23 @@ struct TBmpSpec {
   uint32_t compression = bmp::kBiRgb;
   uint32_t headerSize = bmp::kInfoHeaderSize;
   std::vector<uint32_t> palette{};  // 0x00RRGGBB
-  std::vector<uint32_t> masks{};    // written after an info header
+  std::vector<uint32_t> masks{};    // written after the header
   uint32_t clrUsed = 0;
   Bytes pixels{};
 };
 
 inline Bytes BuildBmp(const TBmpSpec& s) {
-  const bool core = s.headerSize == bmp::kCoreHeaderSize;
-  const size_t entry = core ? 3 : 4;
-  Bytes f(bmp::kFileHeaderSize + s.headerSize + 4 * s.masks.size() + entry * s.palette.size(), 0);
-  f[0] = 'B';
-  f[1] = 'M';
+  Bytes f(bmp::kFileHeaderSize + s.headerSize + 4 * (s.masks.size() + s.palette.size()), 0);
+  const uint32_t fields[] = {s.headerSize, uint32_t(s.width), uint32_t(s.height), 1u | uint32_t(s.bits) << 16,
+                             s.compression, 0, 0, 0, s.clrUsed};
+  f[0] = 'B', f[1] = 'M';
   bmp::PutU32(&f[2], uint32_t(f.size() + s.pixels.size()));
   bmp::PutU32(&f[10], uint32_t(f.size()));
-  uint8_t* h = &f[14];
-  bmp::PutU32(h, s.headerSize);
-  if (core) {
-    bmp::PutU16(h + 4, uint16_t(s.width));
-    bmp::PutU16(h + 6, uint16_t(s.height));
-    bmp::PutU16(h + 8, 1);
-    bmp::PutU16(h + 10, s.bits);
-  } else {
-    bmp::PutU32(h + 4, uint32_t(s.width));
-    bmp::PutU32(h + 8, uint32_t(s.height));
-    bmp::PutU16(h + 12, 1);
-    bmp::PutU16(h + 14, s.bits);
-    bmp::PutU32(h + 16, s.compression);
-    bmp::PutU32(h + 32, s.clrUsed);
-  }
-  uint8_t* p = h + s.headerSize;
-  for (uint32_t m : s.masks) bmp::PutU32(p, m), p += 4;
-  for (uint32_t c : s.palette) {
-    p[0] = uint8_t(c), p[1] = uint8_t(c >> 8), p[2] = uint8_t(c >> 16);
-    p += entry;
-  }
+  uint8_t* p = &f[14];
+  for (uint32_t v : fields) bmp::PutU32(p, v), p += 4;
+  p = &f[14 + s.headerSize];
+  for (uint32_t v : s.masks) bmp::PutU32(p, v), p += 4;
+  for (uint32_t v : s.palette) bmp::PutU32(p, v), p += 4;
   f.insert(f.end(), s.pixels.begin(), s.pixels.end());
   return f;
 }
@@ -75,30 +58,27 @@ inline void LoadBytes(TBitmap& bmp, const Bytes& bytes) {
   bmp.LoadFromStream(m);
 }
 
-// A binary PPM (P6, maxval 255) as 0x00RRGGBB words, top row first.
-struct TPpm {
-  int width = 0;
-  int height = 0;
-  std::vector<uint32_t> pixels;
-};
-
-inline TPpm ReadPpm(const std::string& path) {
+// A binary PPM (P6, maxval 255): width, height, then 0x00RRGGBB words.
+inline std::vector<uint32_t> ReadPpm(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::string magic;
-  int maxval = 0;
-  TPpm p;
-  in >> magic >> p.width >> p.height >> maxval;
+  int w = 0, h = 0, maxval = 0;
+  in >> magic >> w >> h >> maxval;
   in.get();
-  for (int i = 0; in && i < p.width * p.height; ++i) {
-    unsigned char rgb[3] = {};
-    in.read(reinterpret_cast<char*>(rgb), 3);
-    p.pixels.push_back(uint32_t(rgb[0]) << 16 | uint32_t(rgb[1]) << 8 | rgb[2]);
-  }
+  std::vector<uint32_t> p = {uint32_t(w), uint32_t(h)};
+  for (unsigned char c[3]; in.read(reinterpret_cast<char*>(c), 3);) p.push_back(uint32_t(c[0]) << 16 | c[1] << 8 | c[2]);
   return p;
 }
 
 inline std::vector<uint32_t> PixelsOf(const TBitmap& bmp) {
   return std::vector<uint32_t>(bmp.Bits(), bmp.Bits() + int64_t(bmp.Width()) * bmp.Height());
+}
+// Size and pixels in the form ReadPpm gives.
+inline std::vector<uint32_t> SizeAndPixelsOf(const TBitmap& bmp) {
+  std::vector<uint32_t> p = {uint32_t(bmp.Width()), uint32_t(bmp.Height())};
+  const auto px = PixelsOf(bmp);
+  p.insert(p.end(), px.begin(), px.end());
+  return p;
 }
 
 }  // namespace pelorin::test
