@@ -21,6 +21,10 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
+// Names and values end at a NUL, which the profile functions treat as the end
+// of the string; the line itself still ends only at CR or LF.
+std::string_view CutAtNul(std::string_view s) { return s.substr(0, s.find('\0')); }
+
 std::string LookupKey(std::string_view name) { return AnsiLowerAscii(Trim(name)); }
 
 std::string_view Unquote(std::string_view value) {
@@ -58,9 +62,7 @@ void TIniFile::Parse(std::string_view text) {
   while (pos < text.size()) {
     size_t end = text.find_first_of("\r\n", pos);
     if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(pos, end - pos);
-    line = line.substr(0, line.find('\0'));
-    ParseLine(line, current);
+    ParseLine(text.substr(pos, end - pos), current);
     pos = end;
     if (pos < text.size() && text[pos] == '\r') ++pos;
     if (pos < text.size() && text[pos] == '\n') ++pos;
@@ -74,7 +76,7 @@ void TIniFile::ParseLine(std::string_view line, size_t& current) {
     // The name ends at the last ']' of the line; a line without one is ignored.
     const size_t close = line.rfind(']');
     if (close == std::string_view::npos) return;
-    const std::string_view name = Trim(line.substr(1, close - 1));
+    const std::string_view name = CutAtNul(Trim(line.substr(1, close - 1)));
     headers_.emplace_back(name);
     const auto [it, added] = sectionIndex_.try_emplace(AnsiLowerAscii(name), sections_.size());
     if (added) {
@@ -88,8 +90,8 @@ void TIniFile::ParseLine(std::string_view line, size_t& current) {
   const size_t eq = line.find('=');
   if (eq == std::string_view::npos || current == std::string_view::npos) return;
   Section& section = sections_[current];
-  const std::string_view key = Trim(line.substr(0, eq));
-  std::string_view value = Unquote(Trim(line.substr(eq + 1)));
+  const std::string_view key = CutAtNul(Trim(line.substr(0, eq)));
+  std::string_view value = Unquote(CutAtNul(Trim(line.substr(eq + 1))));
   if (value.size() > MaxValueLength) value = value.substr(0, MaxValueLength);
   section.firstKey.try_emplace(AnsiLowerAscii(key), section.entries.size());
   section.entries.push_back(Entry{std::string(key), std::string(value)});
@@ -116,8 +118,7 @@ void TIniFile::ReadSections(TStringList& strings) const {
 void TIniFile::ReadSection(const std::string& section, TStringList& strings) const {
   strings.Clear();
   if (const Section* s = FindSection(section))
-    for (const Entry& e : s->entries)
-      if (!e.key.empty()) strings.Add(e.key);
+    for (const Entry& e : s->entries) strings.Add(e.key);
 }
 
 bool TIniFile::SectionExists(const std::string& section) const {

@@ -21,8 +21,9 @@ public:
   // folder (not the Windows folder).
   explicit TIniFile(const std::string& fileName);
   // Parses INI text held in memory, exactly as the same bytes in a file.
-  // Lines end at CR, LF or CR LF; a NUL ends its line (the profile functions
-  // go on with the next one); a leading UTF-8 byte order mark is skipped.
+  // Lines end at CR, LF or CR LF; a NUL ends the name or value it is in (the
+  // rest of its line still counts for finding ']' and '='); a leading UTF-8
+  // byte order mark is skipped.
   static TIniFile FromText(std::string_view text);
 
   const std::string& FileName() const { return fileName_; }
@@ -30,8 +31,8 @@ public:
   // Every section header's name in file order, repeated names included, as
   // the profile functions list them; empty names are left out. Clears strings first.
   void ReadSections(TStringList& strings) const;
-  // Key names of the first section of that name in file order, repeated keys
-  // included, empty names left out. Clears strings first.
+  // Key names of the first section of that name in file order, repeated and
+  // empty names included, as the profile functions list them. Clears strings first.
   void ReadSection(const std::string& section, TStringList& strings) const;
   // True when a header of that name appears (or, for "", a key stands before the first header).
   bool SectionExists(const std::string& section) const;

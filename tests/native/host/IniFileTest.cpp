@@ -34,6 +34,7 @@ TEST(IniFile, LookupTrimmingQuotesAndRepeats) {
       "Lone=\"\n"
       "NoEquals\n"
       "Expr = a=b\n"
+      " = no name\n"
       "[Colours]\n"
       "[open\n"
       "Menu=1 2 3\n"
@@ -48,6 +49,7 @@ TEST(IniFile, LookupTrimmingQuotesAndRepeats) {
   EXPECT_EQ(ini.ReadString("Personality", "Lone", "d"), "\"");
   EXPECT_EQ(ini.ReadString("Personality", "Expr", "d"), "a=b");
   EXPECT_EQ(ini.ReadString("Personality", "NoEquals", "d"), "d");
+  EXPECT_EQ(ini.ReadString("Personality", "", "d"), "no name");
   EXPECT_EQ(ini.ReadString("Personality", "; Hidden", "d"), "d");
   EXPECT_EQ(ini.ReadString("Personality", "Extra", "d"), "d");  // a repeated section is never read
   EXPECT_EQ(ini.ReadString("Colours", "Menu", "d"), "1 2 3");    // the unclosed header is ignored
@@ -64,19 +66,20 @@ TEST(IniFile, LookupTrimmingQuotesAndRepeats) {
   ini.ReadSections(l);
   EXPECT_EQ(Join(l), "Personality|Colours|personality|x]y|");
   ini.ReadSection("PERSONALITY", l);
-  EXPECT_EQ(Join(l), "LeftFrame|leftframe|Quoted|Single|Mixed|Lone|Expr|");
+  EXPECT_EQ(Join(l), "LeftFrame|leftframe|Quoted|Single|Mixed|Lone|Expr||");
   ini.ReadSection("missing", l);
   EXPECT_EQ(l.Count(), 0);
 }
 
 TEST(IniFile, LineEndsNulLongValuesAndFiles) {
-  const char raw[] = "\xEF\xBB\xBF[A]\rcr=1\r[B]\nlf=2\n[C]\r\ncrlf=3\r\nnul=a\0b\nafter=4";
+  const char raw[] = "\xEF\xBB\xBF[A]\rcr=1\r[B]\nlf=2\n[C]\r\ncrlf=3\r\nnul=a\0b\nafter=4\n[D\0x]\nk\0y=\"v \0\"\n";
   const auto ini = TIniFile::FromText(std::string_view(raw, sizeof raw - 1));
   EXPECT_EQ(ini.ReadString("a", "cr", ""), "1");
   EXPECT_EQ(ini.ReadString("b", "lf", ""), "2");
   EXPECT_EQ(ini.ReadString("c", "crlf", ""), "3");
-  EXPECT_EQ(ini.ReadString("c", "nul", ""), "a");  // a NUL ends only its line
+  EXPECT_EQ(ini.ReadString("c", "nul", ""), "a");  // a NUL ends the value, not the text
   EXPECT_EQ(ini.ReadString("c", "after", ""), "4");
+  EXPECT_EQ(ini.ReadString("d", "k", ""), "\"v ");  // ... after trimming, before quotes go
 
   const std::string v2047(2047, 'v');
   const auto lng = TIniFile::FromText("[L]\nexact=" + v2047 + "\nover=" + v2047 + "xyz\nquoted=\"" + v2047 + "\"\n");
