@@ -71,6 +71,8 @@ void TIniFile::Parse(std::string_view text) {
 
 void TIniFile::ParseLine(std::string_view line, size_t& current) {
   line = Trim(line);
+  // Comments are dropped. (Wine keeps them as keys that only an exact lookup
+  // of ";..." finds; nothing asks for those.)
   if (line.empty() || line.front() == ';') return;
   if (line.front() == '[') {
     // The name ends at the last ']' of the line; a line without one is ignored.
@@ -92,6 +94,8 @@ void TIniFile::ParseLine(std::string_view line, size_t& current) {
   Section& section = sections_[current];
   const std::string_view key = CutAtNul(Trim(line.substr(0, eq)));
   std::string_view value = Unquote(CutAtNul(Trim(line.substr(eq + 1))));
+  // Quotes go before the cut, so a quoted value keeps all of its 2047 characters
+  // (Wine loses the last one when the quoted text is exactly that long).
   if (value.size() > MaxValueLength) value = value.substr(0, MaxValueLength);
   section.firstKey.try_emplace(AnsiLowerAscii(key), section.entries.size());
   section.entries.push_back(Entry{std::string(key), std::string(value)});
