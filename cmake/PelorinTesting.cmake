@@ -14,11 +14,12 @@ else()
   set(PELORIN_TEST_DATA "${PROJECT_SOURCE_DIR}/tests/data")
 endif()
 
-# pelorin_test(name SOURCES ... DEPS ...): one GoogleTest program. Natively each
+# pelorin_test(name [DISPLAY] SOURCES ... DEPS ...): one GoogleTest program
+# (DISPLAY: it opens windows). Natively each
 # test case is its own ctest entry; under Wine the whole program is one entry
 # (one Wine process start instead of hundreds).
 function(pelorin_test name)
-  cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "DISPLAY" "TIMEOUT" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest_main pelorin_options)
   target_compile_definitions(${name} PRIVATE PELORIN_TEST_DATA="${PELORIN_TEST_DATA}"
@@ -29,6 +30,10 @@ function(pelorin_test name)
   if(PELORIN_WIN)
     add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
     set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT} LABELS win)
+    if(ARG_DISPLAY)
+      # Programs that open windows share one display: run them one at a time.
+      set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wine_display)
+    endif()
   else()
     gtest_discover_tests(${name} TEST_PREFIX "${PELORIN_SUITE_PREFIX}" DISCOVERY_TIMEOUT 60
                          PROPERTIES TIMEOUT ${ARG_TIMEOUT})

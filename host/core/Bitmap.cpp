@@ -43,7 +43,7 @@ void TBitmap::SetSize(int width, int height) {
     throw EOutOfResources("Bitmap too large");
   std::unique_ptr<TPixelMemory> mem;
   const auto& factory = Factory();
-  if (factory) mem = factory(width, height);
+  mem = factory ? factory(width, height) : CreatePlatformPixelMemory(width, height);
   if (!mem) mem = std::make_unique<THeapPixels>(size_t(width) * size_t(height));
   uint32_t* bits = mem->Bits();
   if (!bits) throw EOutOfResources("Out of system resources");
