@@ -1,0 +1,107 @@
+// RAII owners of the GDI objects the painting code creates (regions, bitmaps,
+// memory DCs) and guards for DC state, with a count of live objects that
+// leak tests read (the system's own GDI counters are not available under Wine).
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace pelorin {
+
+// Number of GDI objects created through these wrappers and not yet freed.
+int& LiveGdiObjects();
+
+// Owns one HGDIOBJ-derived handle (HRGN, HBITMAP, HBRUSH ...), deleted with DeleteObject.
+template <class H>
+class TGdiObject {
+public:
+  TGdiObject() = default;
+  explicit TGdiObject(H handle) { Reset(handle); }
+  TGdiObject(TGdiObject&& other) noexcept : handle_(other.handle_) { other.handle_ = nullptr; }
+  TGdiObject& operator=(TGdiObject&& other) noexcept {
+    if (this != &other) {
+      Reset();
+      handle_ = std::exchange(other.handle_, nullptr);
+    }
+    return *this;
+  }
+  TGdiObject(const TGdiObject&) = delete;
+  TGdiObject& operator=(const TGdiObject&) = delete;
+  ~TGdiObject() { Reset(); }
+
+  H Get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+  void Reset(H handle = nullptr) {
+    if (handle_) {
+      DeleteObject(handle_);
+      --LiveGdiObjects();
+    }
+    handle_ = handle;
+    if (handle_) ++LiveGdiObjects();
+  }
+  // Gives the handle away (for example a region handed to SetWindowRgn).
+  H Release() {
+    if (handle_) --LiveGdiObjects();
+    return std::exchange(handle_, nullptr);
+  }
+
+private:
+  H handle_ = nullptr;
+};
+
+using TGdiRegion = TGdiObject<HRGN>;
+using TGdiBitmap = TGdiObject<HBITMAP>;
+
+// A memory DC compatible with `like` (the screen when null), freed with DeleteDC.
+class TMemoryDC {
+public:
+  explicit TMemoryDC(HDC like = nullptr) : dc_(CreateCompatibleDC(like)) {
+    if (dc_) ++LiveGdiObjects();
+  }
+  TMemoryDC(const TMemoryDC&) = delete;
+  TMemoryDC& operator=(const TMemoryDC&) = delete;
+  ~TMemoryDC() {
+    if (dc_) {
+      DeleteDC(dc_);
+      --LiveGdiObjects();
+    }
+  }
+  HDC Get() const { return dc_; }
+  explicit operator bool() const { return dc_ != nullptr; }
+
+private:
+  HDC dc_;
+};
+
+// Selects an object into a DC and puts the previous one back.
+class TSelectGuard {
+public:
+  TSelectGuard(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
+  TSelectGuard(const TSelectGuard&) = delete;
+  TSelectGuard& operator=(const TSelectGuard&) = delete;
+  ~TSelectGuard() {
+    if (old_ && old_ != HGDI_ERROR) SelectObject(dc_, old_);
+  }
+
+private:
+  HDC dc_;
+  HGDIOBJ old_;
+};
+
+// Saves a DC's whole state (clip region, selections, colours) and restores it.
+class TSavedDC {
+public:
+  explicit TSavedDC(HDC dc) : dc_(dc), id_(SaveDC(dc)) {}
+  TSavedDC(const TSavedDC&) = delete;
+  TSavedDC& operator=(const TSavedDC&) = delete;
+  ~TSavedDC() {
+    if (id_) RestoreDC(dc_, id_);
+  }
+
+private:
+  HDC dc_;
+  int id_;
+};
+
+}  // namespace pelorin

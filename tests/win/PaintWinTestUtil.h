@@ -1,0 +1,70 @@
+// Helpers of the painting integration tests: DIB-section canvases that can be
+// read back, and a TBitmap memory factory backed by DIB sections.
+#pragma once
+
+#include <windows.h>
+
+#include <cstring>
+#include <memory>
+
+#include "host/core/Bitmap.h"
+#include "paint/win/DibBlit.h"
+#include "paint/win/GdiHandles.h"
+
+namespace pelorin::testing {
+
+// A 32-bit top-down DIB section selected into its own memory DC.
+class TDibCanvas {
+public:
+  TDibCanvas(int width, int height) : width_(width), height_(height) {
+    const BITMAPINFO info = DibInfo(width, height);
+    section_.Reset(CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0));
+    old_ = SelectObject(dc_.Get(), section_.Get());
+  }
+  ~TDibCanvas() { SelectObject(dc_.Get(), old_); }
+  HDC DC() const { return dc_.Get(); }
+  uint32_t* Bits() { return bits_; }
+  void Fill(uint32_t px) {
+    GdiFlush();
+    std::fill(bits_, bits_ + size_t(width_) * height_, px);
+  }
+  // The pixels as a TBitmap (RGB only).
+  TBitmap Read() {
+    GdiFlush();
+    TBitmap b(width_, height_);
+    for (size_t i = 0; i < size_t(width_) * height_; ++i) b.Bits()[i] = bits_[i] & 0xFFFFFFu;
+    return b;
+  }
+
+private:
+  int width_, height_;
+  TMemoryDC dc_{nullptr};
+  TGdiBitmap section_;
+  uint32_t* bits_ = nullptr;
+  HGDIOBJ old_ = nullptr;
+};
+
+// TBitmap pixel memory in a DIB section with a memory DC, as the host
+// framework provides on Windows; installed for the lifetime of the object.
+class TDibBitmapsInstalled {
+public:
+  TDibBitmapsInstalled() {
+    TBitmap::SetPixelMemoryFactory([](int w, int h) -> std::unique_ptr<TPixelMemory> {
+      return std::make_unique<TSectionPixels>(w, h);
+    });
+  }
+  ~TDibBitmapsInstalled() { TBitmap::SetPixelMemoryFactory(nullptr); }
+
+private:
+  class TSectionPixels final : public TPixelMemory {
+  public:
+    TSectionPixels(int w, int h) : canvas_(w, h) {}
+    uint32_t* Bits() override { return canvas_.Bits(); }
+    void* DC() override { return canvas_.DC(); }
+
+  private:
+    TDibCanvas canvas_;
+  };
+};
+
+}  // namespace pelorin::testing
