@@ -57,6 +57,9 @@ struct TBmpLayout {
   uint32_t fileSize = 0;  // the header's claim, used only to consume the stream
 };
 
+// RLE images up to this size are accepted whatever their data size.
+constexpr uint64_t kRleFreePixels = uint64_t(1) << 22;
+
 bool IsRle(const TBmpLayout& l) { return l.compression == kBiRle8 || l.compression == kBiRle4; }
 
 // Bytes per uncompressed row in the file, padded to 4 bytes.
@@ -170,7 +173,13 @@ TBmpLayout ParseHeaders(const uint8_t* d, size_t n) {
     const uint8_t* e = d + headerEnd + i * entrySize;
     l.palette[i] = uint32_t(e[0]) | uint32_t(e[1]) << 8 | uint32_t(e[2]) << 16;
   }
-  if (!IsRle(l)) {
+  if (IsRle(l)) {
+    // A few RLE bytes can claim a huge image (escapes skip rows); beyond a
+    // generous floor, each pixel must be backed by at least 1/1024 of a data
+    // byte, so a tiny hostile file cannot make us allocate gigabytes.
+    const uint64_t pixels = uint64_t(l.width) * uint64_t(l.height);
+    if (pixels > kRleFreePixels && pixels / 1024 > n - l.pixelOffset) Invalid("RLE image larger than its data");
+  } else {
     // The last row may lack its padding; some writers drop it.
     const uint64_t lastRow = (uint64_t(l.width) * l.bits + 7) / 8;
     if (n - l.pixelOffset < RowStride(l) * (l.height - 1) + lastRow) Invalid("truncated pixel data");

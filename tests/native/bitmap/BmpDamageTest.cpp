@@ -56,6 +56,7 @@ TEST(BmpDamage, EveryDamageClassRaisesAndKeepsTheBitmap) {
       {"RLE delta below", rle({0, 2, 0, 1, 0, 1})},
       {"RLE without end", rle({})},
       {"RLE absolute run cut off", rle({0, 5, 0, 0})},
+      {"RLE area far beyond its data", With(With(rle({0, 1}), 18, 8000), 22, 8000)},
       {"OS/2 Huffman", With(BuildBmp({.bits = 16, .headerSize = 64, .pixels = {0, 0, 0, 0}}), 30, 3)},
   };
   for (const auto& c : cases) {
