@@ -1,16 +1,15 @@
 // RAII owners of the GDI objects the painting code creates (regions, bitmaps,
-// memory DCs) and guards for DC state, with a count of live objects that
-// leak tests read (the system's own GDI counters are not available under Wine).
+// memory DCs) and guards for DC state. Every object made here is counted in
+// GdiCounters, which leak tests read.
 #pragma once
 
 #include <windows.h>
 
 #include <utility>
 
-namespace pelorin {
+#include "host/win/platform/GdiCounters.h"
 
-// Number of GDI objects created through these wrappers and not yet freed.
-int& LiveGdiObjects();
+namespace pelorin {
 
 // Owns one HGDIOBJ-derived handle (HRGN, HBITMAP, HBRUSH ...), deleted with DeleteObject.
 template <class H>
@@ -35,14 +34,14 @@ public:
   void Reset(H handle = nullptr) {
     if (handle_) {
       DeleteObject(handle_);
-      --LiveGdiObjects();
+      GdiCounters::Deleted();
     }
     handle_ = handle;
-    if (handle_) ++LiveGdiObjects();
+    if (handle_) GdiCounters::Created();
   }
   // Gives the handle away (for example a region handed to SetWindowRgn).
   H Release() {
-    if (handle_) --LiveGdiObjects();
+    if (handle_) GdiCounters::Deleted();
     return std::exchange(handle_, nullptr);
   }
 
@@ -57,14 +56,14 @@ using TGdiBitmap = TGdiObject<HBITMAP>;
 class TMemoryDC {
 public:
   explicit TMemoryDC(HDC like = nullptr) : dc_(CreateCompatibleDC(like)) {
-    if (dc_) ++LiveGdiObjects();
+    if (dc_) GdiCounters::Created();
   }
   TMemoryDC(const TMemoryDC&) = delete;
   TMemoryDC& operator=(const TMemoryDC&) = delete;
   ~TMemoryDC() {
     if (dc_) {
       DeleteDC(dc_);
-      --LiveGdiObjects();
+      GdiCounters::Deleted();
     }
   }
   HDC Get() const { return dc_; }

@@ -68,15 +68,19 @@ void CompareAllPrimitives(const TBitmap& src) {
       }
 }
 
-TEST(PaintDC, EqualsTheBitmapVariants) {
-  const int live = LiveGdiObjects();
-  CompareAllPrimitives(SkinImage());
-  EXPECT_EQ(LiveGdiObjects(), live) << "every temporary GDI object is freed";
+TEST(PaintDC, EqualsTheBitmapVariantsWithHeapBitmaps) {
+  // Bitmaps without a DC of their own go through SetDIBitsToDevice and
+  // temporary DIB sections.
+  THeapBitmapsInstalled heap;
+  const TBitmap src = SkinImage();
+  ASSERT_EQ(src.DC(), nullptr);
+  const long live = GdiCounters::Live();
+  CompareAllPrimitives(src);
+  EXPECT_EQ(GdiCounters::Live(), live) << "every temporary GDI object is freed";
 }
 
 TEST(PaintDC, EqualsTheBitmapVariantsWithDibSectionBitmaps) {
-  // With the host framework's DIB-section bitmaps the blits read the bitmap's own DC.
-  TDibBitmapsInstalled dibs;
+  // The host framework's DIB-section bitmaps: the blits read the bitmap's own DC.
   const TBitmap src = SkinImage();
   ASSERT_NE(src.DC(), nullptr);
   CompareAllPrimitives(src);

@@ -41,7 +41,6 @@ void ExpectRegionEqualsRects(HRGN rgn, const TRegionRects& rects, const TRect& a
 }
 
 TEST(PaintRegion, EqualsTheUnionOfTheRectangleList) {
-  const int live = LiveGdiObjects();
   // Rounded-corner border: key corners, opaque elsewhere.
   TBitmap border(60, 12);
   border.Fill(clBlue);
@@ -56,6 +55,7 @@ TEST(PaintRegion, EqualsTheUnionOfTheRectangleList) {
     for (int x = 0; x < 90; ++x) many.ScanLine(y)[x] = (x + y) % 3 == 0 ? 0xFF00FF : PosColour(x, y);
   TBitmap allKey(5, 5);
   allKey.Fill(clFuchsia);
+  const long live = GdiCounters::Live();
   struct { const TBitmap* b; int dx, dy; } cases[] = {{&border, 0, 0}, {&border, 17, -4}, {&many, 3, 9},
                                                       {&allKey, 0, 0}, {nullptr, 0, 0}};
   for (const auto& c : cases) {
@@ -73,7 +73,7 @@ TEST(PaintRegion, EqualsTheUnionOfTheRectangleList) {
       EXPECT_EQ(GetRgnBox(rgn.Get(), &box), NULLREGION);
     }
   }
-  EXPECT_EQ(LiveGdiObjects(), live);
+  EXPECT_EQ(GdiCounters::Live(), live);
 }
 
 // Source column each destination column of a StretchBlt (COLORONCOLOR) shows.

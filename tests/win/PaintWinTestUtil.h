@@ -1,11 +1,12 @@
 // Helpers of the painting integration tests: DIB-section canvases that can be
-// read back, and a TBitmap memory factory backed by DIB sections.
+// read back, and a way to keep TBitmap pixels out of DIB sections.
 #pragma once
 
 #include <windows.h>
 
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "host/core/Bitmap.h"
 #include "paint/win/DibBlit.h"
@@ -44,26 +45,24 @@ private:
   HGDIOBJ old_ = nullptr;
 };
 
-// TBitmap pixel memory in a DIB section with a memory DC, as the host
-// framework provides on Windows; installed for the lifetime of the object.
-class TDibBitmapsInstalled {
+// TBitmap pixels in plain heap memory (no DC of their own) while the object lives.
+class THeapBitmapsInstalled {
 public:
-  TDibBitmapsInstalled() {
+  THeapBitmapsInstalled() {
     TBitmap::SetPixelMemoryFactory([](int w, int h) -> std::unique_ptr<TPixelMemory> {
-      return std::make_unique<TSectionPixels>(w, h);
+      return std::make_unique<THeap>(size_t(w) * size_t(h));
     });
   }
-  ~TDibBitmapsInstalled() { TBitmap::SetPixelMemoryFactory(nullptr); }
+  ~THeapBitmapsInstalled() { TBitmap::SetPixelMemoryFactory(nullptr); }
 
 private:
-  class TSectionPixels final : public TPixelMemory {
+  class THeap final : public TPixelMemory {
   public:
-    TSectionPixels(int w, int h) : canvas_(w, h) {}
-    uint32_t* Bits() override { return canvas_.Bits(); }
-    void* DC() override { return canvas_.DC(); }
+    explicit THeap(size_t n) : pixels_(n, 0u) {}
+    uint32_t* Bits() override { return pixels_.data(); }
 
   private:
-    TDibCanvas canvas_;
+    std::vector<uint32_t> pixels_;
   };
 };
 
