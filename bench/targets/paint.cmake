@@ -1,0 +1,1 @@
+pelorin_benchmark(paint DEPS pelorin_paint)
