@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "host/core/Filer.h"
 #include "manager/ManagerCore.h"
 #include "skinmodel/WinSkinStore.h"
 
@@ -112,7 +113,21 @@ void TSkinData::WriteSkinStream(TStream& stream) const {
   if (size >= 1) stream.WriteBuffer(SkinStream.Memory(), size);
 }
 
-void TSkinData::DefineProperties(TFiler& filer) { TComponent::DefineProperties(filer); }
+void TSkinData::DefineProperties(TFiler& filer) {
+  TComponent::DefineProperties(filer);
+  filer.DefineBoolean("Active", [this] { return active_; }, [this](bool v) { SetActive(v); });
+  filer.DefineInteger("DisableTag", [this] { return DisableTag; }, [this](int64_t v) { DisableTag = static_cast<int>(v); });
+  std::vector<std::string> controls;
+  for (int i = 0; i < SkinControlTypeCount; ++i) controls.push_back(SkinControlTypeName(TSkinControlType(i)));
+  filer.DefineSet("SkinControls", std::move(controls), [this] { return SkinControls.Bits(); },
+                  [this](uint32_t bits) { SkinControls = TSkinControlTypes::FromBits(bits); });
+  filer.DefineString("SkinFile", [this] { return skinFile_; }, [this](const std::string& v) { SetSkinFile(v); });
+  filer.DefineString("SkinStore", [this] { return SkinStore(); }, [](const std::string&) {});
+  filer.DefineEnum("SkinFormtype", {"sfMainform", "sfOnlyThisForm", "sfDialog"}, [this] { return int(SkinFormtype); },
+                   [this](int v) { SkinFormtype = TSkinFormType(v); });
+  filer.DefineBinaryProperty("SkinStream", [this](TStream& s) { ReadSkinStream(s); },
+                             [this](TStream& s) { WriteSkinStream(s); }, true);
+}
 
 void TSkinData::Loaded() {
   TComponent::Loaded();

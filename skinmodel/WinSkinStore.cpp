@@ -1,6 +1,9 @@
 // The skin store and its items.
 #include "skinmodel/WinSkinStore.h"
 
+#include "host/core/Filer.h"
+#include "skinmodel/WinSkinData.h"
+
 namespace pelorin {
 
 TSkinCollectionItem::TSkinCollectionItem(TCollection* collection)
@@ -39,7 +42,23 @@ void TSkinCollectionItem::WriteDataStream(TStream& stream) const {
   if (Data.GetSizeConst() > 0) stream.WriteBuffer(Data.Memory(), Data.GetSizeConst());
 }
 
-void TSkinCollectionItem::DefineProperties(TFiler& filer) { TCollectionItem::DefineProperties(filer); }
+void TSkinCollectionItem::DefineProperties(TFiler& filer) {
+  TCollectionItem::DefineProperties(filer);
+  filer.DefineString("Name", [this] { return name_; }, [this](const std::string& v) { SetName(v); });
+  filer.DefineString("SkinData", [this] { return SkinData(); }, [](const std::string&) {});
+  filer.DefineBinaryProperty("DataStream", [this](TStream& s) { ReadDataStream(s); },
+                             [this](TStream& s) { WriteDataStream(s); }, true);
+}
+
+void TSkinStore::DefineProperties(TFiler& filer) {
+  TComponent::DefineProperties(filer);
+  filer.DefineCollection("Store", *store_);
+}
+
+void RegisterSkinModelClasses() {
+  RegisterComponentClass<TSkinData>("TSkinData");
+  RegisterComponentClass<TSkinStore>("TSkinStore");
+}
 
 TSkinStore::TSkinStore(TComponent* owner) : TComponent(owner), store_(std::make_unique<TSkinCollection>(this)) {}
 

@@ -63,9 +63,13 @@ public:
   TSkinCollection* Store() const { return store_.get(); }
   // Copies value's items into the store's own collection; nullptr is ignored.
   void SetStore(const TSkinCollection* value);
+  void DefineProperties(TFiler& filer) override;
 
 private:
   std::unique_ptr<TSkinCollection> store_;
 };
+
+// Makes TSkinData and TSkinStore known to the form-file reader.
+void RegisterSkinModelClasses();
 
 }  // namespace pelorin

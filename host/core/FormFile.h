@@ -1,0 +1,53 @@
+// The text form-file format as a tree: objects with properties and nested
+// objects, and its parser and printer. Reading it into components is Filer.h.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/core/Exceptions.h"
+
+namespace pelorin {
+
+// A malformed form file (the message names the line).
+class EParserError : public Exception { using Exception::Exception; };
+
+struct TFormProp;
+
+struct TFormValue {
+  enum TKind { vkInteger, vkString, vkIdent, vkSet, vkCollection, vkBinary, vkList };
+  TKind Kind = vkInteger;
+  int64_t Integer = 0;
+  std::string Text;                           // vkString, vkIdent (True, False, enumeration names)
+  std::vector<std::string> Set;               // vkSet
+  std::vector<std::vector<TFormProp>> Items;  // vkCollection: each item's properties
+  std::vector<uint8_t> Binary;                // vkBinary
+  std::vector<TFormValue> List;               // vkList
+
+  static TFormValue Int(int64_t v) { TFormValue r; r.Kind = vkInteger; r.Integer = v; return r; }
+  static TFormValue Str(std::string v) { TFormValue r; r.Kind = vkString; r.Text = std::move(v); return r; }
+  static TFormValue Ident(std::string v) { TFormValue r; r.Kind = vkIdent; r.Text = std::move(v); return r; }
+};
+
+struct TFormProp {
+  std::string Name;
+  TFormValue Value;
+};
+
+struct TFormObject {
+  std::string Name;
+  std::string ClassName;
+  std::vector<TFormProp> Props;
+  std::vector<TFormObject> Children;
+};
+
+// Parses one "object Name: TClass ... end" block (nesting limited to
+// MaxFormDepth levels); raises EParserError on anything else.
+inline constexpr int MaxFormDepth = 64;
+TFormObject ParseFormText(std::string_view text);
+// Prints the tree in the same format, two blanks of indentation per level.
+std::string FormToText(const TFormObject& object);
+
+}  // namespace pelorin
