@@ -26,15 +26,19 @@ struct TFormValue {
   std::vector<uint8_t> Binary;                // vkBinary
   std::vector<TFormValue> List;               // vkList
 
-  static TFormValue Int(int64_t v) { TFormValue r; r.Kind = vkInteger; r.Integer = v; return r; }
-  static TFormValue Str(std::string v) { TFormValue r; r.Kind = vkString; r.Text = std::move(v); return r; }
-  static TFormValue Ident(std::string v) { TFormValue r; r.Kind = vkIdent; r.Text = std::move(v); return r; }
+  static TFormValue Int(int64_t v);
+  static TFormValue Str(std::string v);
+  static TFormValue Ident(std::string v);
 };
 
 struct TFormProp {
   std::string Name;
   TFormValue Value;
 };
+
+inline TFormValue TFormValue::Int(int64_t v) { TFormValue r; r.Kind = vkInteger; r.Integer = v; return r; }
+inline TFormValue TFormValue::Str(std::string v) { TFormValue r; r.Kind = vkString; r.Text = std::move(v); return r; }
+inline TFormValue TFormValue::Ident(std::string v) { TFormValue r; r.Kind = vkIdent; r.Text = std::move(v); return r; }
 
 struct TFormObject {
   std::string Name;

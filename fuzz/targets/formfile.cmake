@@ -1,0 +1,1 @@
+pelorin_fuzz_target(formfile DEPS pelorin_skinmodel pelorin_manager pelorin_host_core)
