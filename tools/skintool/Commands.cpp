@@ -15,6 +15,9 @@ const std::vector<TCommand>& Commands() {
       {"unpack", "skintool unpack SKIN.skn -o DIR", RunUnpack},
       {"list", "skintool list SKIN.skn", RunList},
       {"info", "skintool info SKIN.skn [--json]", RunInfo},
+#ifdef PELORIN_SKINTOOL_PREVIEW
+      {"preview", "skintool preview SKIN.skn -o OUT.png [--size WxH] [--inactive]", RunPreview},
+#endif
   };
   return table;
 }

@@ -58,5 +58,7 @@ void RunPack(const std::vector<std::string>& args, std::ostream& out);
 void RunUnpack(const std::vector<std::string>& args, std::ostream& out);
 void RunList(const std::vector<std::string>& args, std::ostream& out);
 void RunInfo(const std::vector<std::string>& args, std::ostream& out);
+// Native build only (FreeType and libpng).
+void RunPreview(const std::vector<std::string>& args, std::ostream& out);
 
 }  // namespace pelorin::skintool

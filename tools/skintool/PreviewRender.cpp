@@ -1,0 +1,469 @@
+// The preview window, painted the way the form frame and the control skinners
+// paint: the same elements, frames, margins and flags, composed on a TBitmap.
+#include "tools/skintool/PreviewRender.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "paint/PieceBlit.h"
+#include "paint/SkinPaint.h"
+
+namespace pelorin::skintool {
+
+namespace {
+
+constexpr int MenuBarHeight = 20;
+constexpr int ScrollSize = 16;
+const uint32_t KeyPx = PixelFromColor(TransparentKeyColour);
+
+bool HasImage(const TDataSkinObject* e) { return e != nullptr && !e->Bitmap.Empty(); }
+int Frames(const TDataSkinObject& e) { return std::max(1, e.FrameCount); }
+TRect Inflate(TRect r, int dx, int dy) { return {r.Left - dx, r.Top - dy, r.Right + dx, r.Bottom + dy}; }
+
+void FillRect(TBitmap& b, const TRect& r, TColor c) { b.FillRect(r, ColorToRGB(c)); }
+
+void FrameRect(TBitmap& b, const TRect& r, TColor c) {
+  FillRect(b, {r.Left, r.Top, r.Right, r.Top + 1}, c);
+  FillRect(b, {r.Left, r.Bottom - 1, r.Right, r.Bottom}, c);
+  FillRect(b, {r.Left, r.Top, r.Left + 1, r.Bottom}, c);
+  FillRect(b, {r.Right - 1, r.Top, r.Right, r.Bottom}, c);
+}
+
+// A whole frame of a horizontal strip stretched to r, magenta left out (the
+// control skinners' way of drawing arrows, check boxes and combo buttons).
+void DrawStretchedFrame(TBitmap& target, const TRect& r, const TBitmap& image, int frameCount, int frameIndex) {
+  const int w = r.Right - r.Left, h = r.Bottom - r.Top;
+  if (w <= 0 || h <= 0 || image.Empty()) return;
+  const int fw = image.Width() / std::max(1, frameCount);
+  TBitmap scratch(w, h);
+  const TSlicePiece piece{{(frameIndex - 1) * fw, 0, frameIndex * fw, image.Height()}, {0, 0, w, h}, TPieceFill::Stretch};
+  PaintPiece(scratch, 0, 0, scratch.BoundsRect(), image, piece);
+  CopyPixelsKeyed(target, r.Left, r.Top, scratch, scratch.BoundsRect(), KeyPx);
+}
+
+// A small window icon: the framework would take the form's own.
+TBitmap SampleIcon() {
+  TBitmap icon(16, 16);
+  icon.Fill(TransparentKeyColour);
+  for (int y = 2; y < 14; ++y)
+    for (int x = 1; x < 15; ++x) {
+      const bool edge = y == 2 || y == 13 || x == 1 || x == 14;
+      icon.SetPixel(x, y, edge ? MakeRGB(40, 60, 110) : y < 5 ? MakeRGB(70, 120, 200) : MakeRGB(245, 247, 250));
+    }
+  return icon;
+}
+
+class TPainter {
+public:
+  TPainter(const TSkinModel& s, const TPreviewOptions& o, const TPreviewFonts& f)
+      : skin_(s), opt_(o), fonts_(f), win_(o.Width, o.Height) {}
+
+  TBitmap Paint();
+
+private:
+  TColor Colour(TSkinColor c) const { return skin_.colors[c]; }
+  int BorderFrame(const TDataSkinObject& e) const { return Frames(e) > 1 && !opt_.Active ? 2 : 1; }
+
+  void Frame();
+  void Caption(const TRect& r);
+  void TitleButtons();
+  bool ButtonVisible(const TDataSkinSysButton& b) const;
+  void MenuBar(const TRect& r);
+  void Client(const TRect& r);
+  void PushButton(const TRect& r, int frame, const std::string& text);
+  void CheckRow(int x, int y);
+  void Combo(const TRect& r);
+  void Progress(const TRect& r, int percent);
+  void Tabs(const TRect& r);
+  void List(const TRect& r);
+  void ScrollBar(const TRect& r, bool vertical, int posPercent, int pagePercent);
+  void StatusBar(const TRect& r);
+  void KeyBorders(TBitmap& picture, int ox, int oy);
+
+  const TSkinModel& skin_;
+  const TPreviewOptions& opt_;
+  const TPreviewFonts& fonts_;
+  TBitmap win_;
+  int lw_ = 0, rw_ = 0, th_ = 0, bh_ = 0;
+  TRect caption_;
+};
+
+void TPainter::Frame() {
+  const int w = opt_.Width, h = opt_.Height;
+  auto width = [&](int i) { return skin_.Borders[i]->Bitmap.Width() / Frames(*skin_.Borders[i]); };
+  auto height = [&](int i) { return skin_.Borders[i]->Bitmap.Height() / Frames(*skin_.Borders[i]); };
+  lw_ = width(bdLeft);
+  rw_ = width(bdRight);
+  th_ = height(bdTop);
+  bh_ = height(bdBottom);
+  auto part = [&](int i, const TRect& r, bool vertical) {
+    const TDataSkinBorder& e = *skin_.Borders[i];
+    if (!e.Bitmap.Empty())
+      DrawSkinImage(win_, r, e.Bitmap, vertical, e.Tile != 1, false, Frames(e), BorderFrame(e), e.Margins);
+  };
+  part(bdLeft, {0, 0, lw_, h}, false);
+  part(bdRight, {w - rw_, 0, w, h}, false);
+  part(bdBottom, {lw_, h - bh_, w - rw_, h}, true);
+  part(bdTop, {lw_, 0, w - rw_, th_}, true);
+  Caption({lw_, 0, w - rw_, th_});
+  TitleButtons();
+}
+
+void TPainter::Caption(const TRect& r) {
+  const TDataSkinTitle& t = *skin_.Title;
+  const std::string text = opt_.Caption + "   ";
+  TRect tr{r.Left, r.Top, r.Left + fonts_.Caption.TextWidth(text), r.Top + fonts_.Caption.LineHeight()};
+  tr.Right += t.TextBackLeft + t.TextBackRight;
+  const int rw = r.Right - r.Left, tw = tr.Right - tr.Left;
+  const int dx = t.TextAlignment == 1 ? (rw - tw) / 2 : t.TextAlignment == 2 ? rw + t.Margins.Right - tw : t.Margins.Left;
+  const int dy = (r.Bottom - r.Top - (tr.Bottom - tr.Top)) / 2 + t.Margins.Top / 2;
+  tr = {tr.Left + dx, tr.Top + dy, tr.Right + dx, tr.Bottom + dy};
+  tr.Right = std::min(tr.Right, r.Right - t.Margins.Right);
+  caption_ = tr;
+  if (!t.Bitmap.Empty())
+    DrawSkinStrip(win_, {tr.Left, r.Top, tr.Right, r.Bottom}, t.Bitmap, true, true, 2, opt_.Active ? 1 : 2,
+                  {t.TextBackLeft, 0, t.TextBackRight, 0});
+  const TRect textRect{tr.Left + t.TextBackLeft, tr.Top, tr.Right - t.TextBackRight, tr.Bottom};
+  fonts_.Caption.DrawText(win_, textRect, text, Colour(opt_.Active ? csTitleTextActive : csTitleTextInactive),
+                          TTextAlign::Left, false, true);
+}
+
+// The sample window is a sizeable main window with a system menu, minimise
+// and maximise boxes, shown normal (not maximised), not an MDI frame.
+bool TPainter::ButtonVisible(const TDataSkinSysButton& b) const {
+  // Code 0 asks for a sizeable frame with a system menu: true here.
+  auto test = [&](int code) {
+    switch (code) {
+      case 0: return true;
+      case 1: return false;
+      case 2: return true;
+      case 3: return opt_.Active;
+      case 4: return !opt_.Active;
+      case 6: case 8: return true;
+      case 7: case 9: return false;
+      default: return code >= 200 && code <= 2000;
+    }
+  };
+  return test(b.Visibility) && test(b.Visibility1);
+}
+
+void TPainter::TitleButtons() {
+  static const TBitmap icon = SampleIcon();
+  for (const auto& b : skin_.SysButtons) {
+    const bool isIcon = b->Action == sbaIconA || b->Action == sbaIconB;
+    const TBitmap& image = isIcon && b->Bitmap.Empty() ? icon : b->Bitmap;
+    if (b->Visibility == MdiButtonVisibility || image.Empty() || !ButtonVisible(*b)) continue;
+    const int frames = isIcon ? 1 : Frames(*b);
+    const int fw = image.Width() / frames;
+    int x = 0;
+    switch (b->Align) {
+      case 0: x = b->XCoord; break;
+      case 1: x = opt_.Width - b->XCoord; break;
+      case 2: case 8: x = caption_.Left - fw - b->XCoord; break;
+      case 3: case 9: x = caption_.Right + b->XCoord; break;
+      default: break;
+    }
+    const int y = b->Align == 0 || b->Align == 1 || b->Align == 2 || b->Align == 3 || b->Align == 8 || b->Align == 9 ? b->YCoord : 0;
+    const int frame = isIcon ? 1 : opt_.Active || frames < 4 ? 1 : 4;
+    DrawSkinFrame(win_, {x, y, x + fw, y + image.Height()}, image, true, frame);
+  }
+}
+
+void TPainter::MenuBar(const TRect& r) {
+  const int w = r.Right - r.Left, h = r.Bottom - r.Top;
+  TBitmap bar(w, h);
+  int x = 6;
+  if (HasImage(skin_.MenuBar.get())) {
+    const TDataSkinObject& e = *skin_.MenuBar;
+    const int frame = opt_.Active ? 1 : 2;
+    if (e.Tile == 1) DrawSkinImage(bar, bar.BoundsRect(), e.Bitmap, true, false, false, 2, frame, e.Margins);
+    else DrawSkinStrip(bar, bar.BoundsRect(), e.Bitmap, true, false, 2, frame, e.Margins);
+    x = e.Margins.Left + 4 > w ? 12 : e.Margins.Left + 4;
+  } else {
+    FillRect(bar, bar.BoundsRect(), Colour(csMenuBar));
+  }
+  const char* items[] = {"File", "Edit", "View", "Window", "Help"};
+  for (const char* item : items) {
+    const int iw = fonts_.Text.TextWidth(item) + 10;
+    const TRect ir{x, 0, x + iw, h - 1};
+    // "Edit" shows the hot look: a one-pixel frame around the item.
+    if (std::string(item) == "Edit" && opt_.Active) FrameRect(bar, ir, Colour(csButtonHilight));
+    fonts_.Text.DrawText(bar, ir, item, Colour(csMenuBarText), TTextAlign::Centre, true);
+    x += iw;
+  }
+  CopyPixels(win_, r.Left, r.Top, bar, bar.BoundsRect());
+}
+
+void TPainter::PushButton(const TRect& r, int frame, const std::string& text) {
+  const TDataSkinButton& e = *skin_.Buttons;
+  if (e.Bitmap.Empty()) return;
+  DrawSkinImage(win_, r, e.Bitmap, false, e.Tile == 1, e.Trans == 1, 5, frame, e.Margins);
+  TColor c = frame == 1 ? e.NormalColour : frame == 4 ? e.MouseOverColour : frame == 2 ? e.PressedColour : clBtnShadow;
+  const TRect tr = frame == 2 ? TRect{r.Left + 1, r.Top + 1, r.Right + 1, r.Bottom + 1} : r;
+  fonts_.Text.DrawText(win_, tr, text, c, TTextAlign::Centre, true);
+}
+
+void TPainter::CheckRow(int x, int y) {
+  const TDataSkinButton& e = *skin_.Buttons;
+  struct TItem { bool radio; int frame; const char* text; };
+  const TItem rows[2][3] = {{{false, 2, "Checked"}, {false, 1, "Unchecked"}, {false, 3, "Disabled"}},
+                            {{true, 2, "Selected"}, {true, 1, "Other"}, {true, 4, "Disabled"}}};
+  for (int row = 0; row < 2; ++row) {
+    int cx = x;
+    for (const TItem& it : rows[row]) {
+      const TBitmap& image = it.radio ? e.RadioBitmap : e.CheckBitmap;
+      const int frames = std::max(1, it.radio ? e.RadioFrameCount : e.CheckFrameCount);
+      const int fw = image.Width() / frames, fh = image.Height();
+      const int top = y + row * 24;
+      if (!image.Empty()) DrawStretchedFrame(win_, {cx, top + (18 - fh) / 2, cx + fw, top + (18 - fh) / 2 + fh}, image, frames, it.frame);
+      const TColor ink = it.frame >= 3 ? clBtnShadow : Colour(csWindowText);
+      fonts_.Text.DrawText(win_, {cx + fw + 5, top, cx + 110, top + 18}, it.text, ink, TTextAlign::Left, true);
+      cx += 108;
+    }
+  }
+}
+
+void TPainter::Combo(const TRect& r) {
+  const TDataSkinObject* edge = skin_.SunkEdge.get();
+  const TDataSkinObject* button = skin_.ComboButton.get();
+  if (!HasImage(edge) || !HasImage(button)) {
+    // The system's own look: a sunken white field with a plain button.
+    FillRect(win_, r, clWindow);
+    FrameRect(win_, r, clBtnShadow);
+    const TRect b{r.Right - 18, r.Top + 1, r.Right - 1, r.Bottom - 1};
+    FillRect(win_, b, clBtnFace);
+    FrameRect(win_, b, clBtnShadow);
+    fonts_.Text.DrawText(win_, {r.Left + 4, r.Top, b.Left - 2, r.Bottom}, "Sample item", clWindowText, TTextAlign::Left, true);
+    return;
+  }
+  // The field takes the colour inside the sunk edge image.
+  const int efw = edge->Bitmap.Width() / Frames(*edge);
+  FillRect(win_, r, edge->Bitmap.GetPixel(efw / 2, edge->Bitmap.Height() / 2));
+  const TRect field{r.Left, r.Top, r.Right - 18, r.Bottom};
+  auto t = [](int m) { return m < 2 ? 1 : 2; };
+  const TRect m{t(edge->Margins.Left), t(edge->Margins.Top), 0, t(edge->Margins.Bottom)};
+  DrawSkinBorder(win_, field, edge->Bitmap, false, Frames(*edge), 1, m);
+  const TRect b{r.Right - 18, r.Top, r.Right, r.Bottom};
+  DrawStretchedFrame(win_, b, button->Bitmap, Frames(*button), 1);
+  if (HasImage(skin_.ExtraImages.get())) {
+    const TDataSkinObject& a = *skin_.ExtraImages;
+    const int aw = a.Bitmap.Width() / Frames(a), ah = a.Bitmap.Height();
+    const int ax = b.Left + (18 - aw) / 2, ay = r.Top + (r.Bottom - r.Top - ah) / 2;
+    DrawStretchedFrame(win_, {ax, ay, ax + aw, ay + ah}, a.Bitmap, Frames(a), 1);
+  }
+  fonts_.Text.DrawText(win_, {r.Left + 5, r.Top, b.Left - 2, r.Bottom}, "Sample item", Colour(csWindowText), TTextAlign::Left, true);
+}
+
+void TPainter::Progress(const TRect& r, int percent) {
+  const TDataSkinObject* e = skin_.Progress.get();
+  if (!HasImage(e)) {
+    FillRect(win_, r, clBtnFace);
+    FrameRect(win_, r, clBtnShadow);
+    FillRect(win_, {r.Left + 2, r.Top + 2, r.Left + 2 + (r.Right - r.Left - 4) * percent / 100, r.Bottom - 2}, clHighlight);
+    return;
+  }
+  DrawSkinImage(win_, r, e->Bitmap, false, e->Tile == 1, true, 2, 1, e->Margins);
+  const TRect bar{r.Left, r.Top, r.Left + percent * (r.Right - r.Left) / 100, r.Bottom};
+  DrawSkinImage(win_, bar, e->Bitmap, false, e->Tile == 1, true, 2, 2, e->Margins);
+}
+
+void TPainter::Tabs(const TRect& r) {
+  const TDataSkinBorder* e = skin_.Tab.get();
+  const char* names[] = {"General", "Layout", "Colours"};
+  const int tabH = 22;
+  const TRect page{r.Left, r.Top + tabH, r.Right, r.Bottom};
+  if (HasImage(e) && !e->Bitmap2.Empty()) DrawSkinBorder(win_, page, e->Bitmap2, false, 1, 1, {4, 5, 4, 4});
+  else {
+    FrameRect(win_, page, clBtnShadow);
+    FrameRect(win_, Inflate(page, -1, -1), clBtnHighlight);
+  }
+  // Unselected tabs first, then the selected one, a little larger, over the page's edge.
+  std::vector<TRect> rects;
+  int x = r.Left + 2;
+  for (const char* n : names) {
+    const int w = fonts_.Text.TextWidth(n) + 18;
+    rects.push_back({x, r.Top + 2, x + w, r.Top + tabH});
+    x += w;
+  }
+  const int selected = 0;
+  for (int pass = 0; pass < 2; ++pass)
+    for (int i = 0; i < int(rects.size()); ++i) {
+      if ((i == selected) != (pass == 1)) continue;
+      TRect ir = rects[i];
+      if (i == selected) ir = {ir.Left - 2, ir.Top - 2, ir.Right + 2, ir.Bottom + 1};
+      const int frame = i == selected ? 2 : 1;
+      TColor ink = Colour(csButtonText);
+      if (HasImage(e)) {
+        DrawSkinImage(win_, ir, e->Bitmap, false, e->Tile == 1, e->Trans == 1, Frames(*e), frame, e->Margins);
+        ink = frame == 1 ? e->NormalColour : e->MouseOverColour;
+      } else {
+        FillRect(win_, ir, clBtnFace);
+        FrameRect(win_, ir, clBtnShadow);
+      }
+      fonts_.Text.DrawText(win_, ir, names[i], ink, TTextAlign::Centre, true);
+    }
+  fonts_.Text.DrawText(win_, {page.Left + 12, page.Top + 10, page.Right - 8, page.Top + 28}, "Tabbed page content",
+                       Colour(csWindowText), TTextAlign::Left, false);
+  Progress({page.Left + 12, page.Top + 36, page.Right - 12, page.Top + 52}, 62);
+}
+
+void TPainter::List(const TRect& r) {
+  const TDataSkinObject* header = skin_.HeaderBar.get();
+  FillRect(win_, r, Colour(csButtonFace));
+  const TDataSkinObject* edge = skin_.SunkEdge.get();
+  if (HasImage(edge)) {
+    const int efw = edge->Bitmap.Width() / Frames(*edge);
+    FillRect(win_, r, edge->Bitmap.GetPixel(efw / 2, edge->Bitmap.Height() / 2));
+    DrawSkinBorder(win_, r, edge->Bitmap, false, Frames(*edge), 1, edge->Margins);
+  } else {
+    FillRect(win_, r, clWindow);
+    FrameRect(win_, r, clBtnShadow);
+  }
+  const TRect inner = Inflate(r, -2, -2);
+  const int hh = 20;
+  const TRect headerRect{inner.Left, inner.Top, inner.Right - ScrollSize, inner.Top + hh};
+  const char* cols[] = {"Name", "Size"};
+  const int split = headerRect.Left + (headerRect.Right - headerRect.Left) * 3 / 5;
+  const TRect items[] = {{headerRect.Left, headerRect.Top, split, headerRect.Bottom}, {split, headerRect.Top, headerRect.Right, headerRect.Bottom}};
+  for (int i = 0; i < 2; ++i) {
+    if (HasImage(header)) DrawSkinImage(win_, items[i], header->Bitmap, false, header->Tile == 1, false, Frames(*header), 1, header->Margins);
+    else {
+      FillRect(win_, items[i], clBtnFace);
+      FrameRect(win_, items[i], clBtnShadow);
+    }
+    fonts_.Text.DrawText(win_, {items[i].Left + 4, items[i].Top, items[i].Right, items[i].Bottom}, cols[i],
+                         Colour(csButtonText), TTextAlign::Left, true);
+  }
+  const char* rows[][2] = {{"harbor.skn", "22 KB"}, {"meadow.skn", "20 KB"}, {"slate.skn", "20 KB"},
+                           {"graphite.skn", "17 KB"}, {"ember.skn", "15 KB"}, {"plain.skn", "8 KB"}};
+  int y = headerRect.Bottom + 2;
+  for (int i = 0; i < 6 && y + 18 <= inner.Bottom - ScrollSize; ++i, y += 18) {
+    TColor ink = Colour(csWindowText);
+    if (i == 1) {
+      FillRect(win_, {inner.Left, y, headerRect.Right, y + 18}, Colour(csHilight));
+      ink = Colour(csHilightText);
+    }
+    fonts_.Text.DrawText(win_, {inner.Left + 4, y, split, y + 18}, rows[i][0], ink, TTextAlign::Left, true);
+    fonts_.Text.DrawText(win_, {split + 4, y, headerRect.Right, y + 18}, rows[i][1], ink, TTextAlign::Left, true);
+  }
+  ScrollBar({inner.Right - ScrollSize, inner.Top, inner.Right, inner.Bottom - ScrollSize}, true, 20, 40);
+  ScrollBar({inner.Left, inner.Bottom - ScrollSize, inner.Right - ScrollSize, inner.Bottom}, false, 0, 70);
+  FillRect(win_, {inner.Right - ScrollSize, inner.Bottom - ScrollSize, inner.Right, inner.Bottom}, Colour(csButtonFace));
+}
+
+// One bar as the scroll bar skinner draws it: background, track, arrows, thumb.
+void TPainter::ScrollBar(const TRect& r, bool vertical, int posPercent, int pagePercent) {
+  const int len = vertical ? r.Bottom - r.Top : r.Right - r.Left;
+  if (len <= 0) return;
+  TBitmap work(vertical ? ScrollSize : len, vertical ? len : ScrollSize);
+  const TDataSkinObject* arrows = skin_.ScrollBar.get();
+  if (!HasImage(arrows)) {
+    FillRect(work, work.BoundsRect(), clScrollBar);
+    const TRect ends[2] = {vertical ? TRect{0, 0, ScrollSize, ScrollSize} : TRect{0, 0, ScrollSize, ScrollSize},
+                           vertical ? TRect{0, len - ScrollSize, ScrollSize, len} : TRect{len - ScrollSize, 0, len, ScrollSize}};
+    for (const TRect& e : ends) {
+      FillRect(work, e, clBtnFace);
+      FrameRect(work, e, clBtnShadow);
+    }
+    CopyPixels(win_, r.Left, r.Top, work, work.BoundsRect());
+    return;
+  }
+  FillRect(work, work.BoundsRect(), Colour(csScrollbar));
+  const int a = len < 2 * ScrollSize ? len / 2 : ScrollSize;
+  const TDataSkinObject* track = vertical ? skin_.VertScroll.get() : skin_.HorzScroll.get();
+  const TRect tr = vertical ? TRect{0, ScrollSize, ScrollSize, len - ScrollSize} : TRect{ScrollSize, 0, len - ScrollSize, ScrollSize};
+  if (HasImage(track) && tr.Right > tr.Left && tr.Bottom > tr.Top)
+    DrawSkinImage(work, tr, track->Bitmap, false, track->Tile == 1, track->Trans == 1, 4, 1, track->Margins);
+  const int first = vertical ? 9 : 1, second = vertical ? 13 : 5;
+  const TRect e1 = vertical ? TRect{0, 0, ScrollSize, a} : TRect{0, 0, a, ScrollSize};
+  const TRect e2 = vertical ? TRect{0, len - a, ScrollSize, len} : TRect{len - a, 0, len, ScrollSize};
+  DrawStretchedFrame(work, e1, arrows->Bitmap, 23, first);
+  DrawStretchedFrame(work, e2, arrows->Bitmap, 23, second);
+  const TDataSkinObject* thumb = vertical ? skin_.VertScrollThumb.get() : skin_.HorzScrollThumb.get();
+  const int trackLen = len - 2 * ScrollSize;
+  const int thumbLen = std::max(trackLen * pagePercent / 100, 8);
+  const int offset = (trackLen - thumbLen) * posPercent / 100;
+  if (HasImage(thumb) && thumbLen <= trackLen) {
+    const int s = a + offset;
+    const TRect t = vertical ? TRect{0, s, ScrollSize, s + thumbLen} : TRect{s, 0, s + thumbLen, ScrollSize};
+    DrawSkinImage(work, t, thumb->Bitmap, false, false, thumb->Trans == 1, Frames(*thumb), 1, thumb->Margins);
+  }
+  CopyPixels(win_, r.Left, r.Top, work, work.BoundsRect());
+}
+
+void TPainter::StatusBar(const TRect& r) {
+  const TDataSkinObject* e = skin_.StatusBarEdge.get();
+  FillRect(win_, r, Colour(csButtonFace));
+  const int w = r.Right - r.Left;
+  const TRect panels[] = {{r.Left, r.Top, r.Left + w / 2, r.Bottom}, {r.Left + w / 2 + 2, r.Top, r.Right - 80, r.Bottom},
+                          {r.Right - 78, r.Top, r.Right, r.Bottom}};
+  const char* texts[] = {"Ready", opt_.Active ? "Active window" : "Inactive window", "100%"};
+  const int frames[] = {1, 1, 2};
+  for (int i = 0; i < 3; ++i) {
+    TColor ink = Colour(csButtonText);
+    if (HasImage(e)) {
+      DrawSkinImage(win_, panels[i], e->Bitmap, false, e->Tile == 1, false, 3, frames[i], e->Margins);
+      ink = e->NormalColour;
+    } else {
+      FrameRect(win_, panels[i], clBtnShadow);
+    }
+    fonts_.Text.DrawText(win_, {panels[i].Left + 5, panels[i].Top, panels[i].Right - 3, panels[i].Bottom}, texts[i], ink,
+                         TTextAlign::Left, true);
+  }
+}
+
+void TPainter::Client(const TRect& r) {
+  FillRect(win_, r, Colour(csButtonFace));
+  const int x = r.Left + 12, y = r.Top + 12;
+  const char* labels[] = {"Normal", "Pressed", "Disabled", "Hot"};
+  for (int i = 0; i < 4; ++i) PushButton({x + i * 82, y, x + i * 82 + 76, y + 25}, i + 1, labels[i]);
+  CheckRow(x, y + 36);
+  Combo({x, y + 90, x + 160, y + 112});
+  Progress({x + 174, y + 93, x + 322, y + 109}, 45);
+  const int listLeft = x + 340;
+  const int bottom = r.Bottom - 30;
+  Tabs({x, y + 124, listLeft - 14, bottom});
+  List({listLeft, y, r.Right - 12, bottom});
+  StatusBar({r.Left, r.Bottom - 22, r.Right, r.Bottom});
+}
+
+void TPainter::KeyBorders(TBitmap& picture, int ox, int oy) {
+  // Pixels of the key colour in see-through borders are outside the window region.
+  const int w = opt_.Width, h = opt_.Height;
+  const TRect parts[4] = {{0, 0, lw_, h}, {w - rw_, 0, w, h}, {lw_, 0, w - rw_, th_}, {lw_, h - bh_, w - rw_, h}};
+  const int index[4] = {bdLeft, bdRight, bdTop, bdBottom};
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      uint32_t p = win_.ScanLine(y)[x];
+      bool hole = false;
+      for (int i = 0; i < 4 && !hole; ++i) {
+        const TRect& pr = parts[i];
+        hole = skin_.Borders[index[i]]->Trans == 1 && x >= pr.Left && x < pr.Right && y >= pr.Top && y < pr.Bottom &&
+               ((p >> 16) & 0xFF) == 255 && ((p >> 8) & 0xFF) <= 1 && (p & 0xFF) == 255;
+      }
+      if (!hole) picture.ScanLine(oy + y)[ox + x] = p;
+    }
+}
+
+TBitmap TPainter::Paint() {
+  const int w = opt_.Width, h = opt_.Height;
+  Frame();
+  const TRect menu{lw_, th_, w - rw_, th_ + MenuBarHeight};
+  MenuBar(menu);
+  Client({lw_, menu.Bottom, w - rw_, h - bh_});
+  TBitmap picture(w + 2 * PreviewMargin, h + 2 * PreviewMargin);
+  for (int y = 0; y < picture.Height(); ++y) {
+    const uint32_t c = PixelFromColor(MakeRGB(206 - y * 30 / picture.Height(), 212 - y * 26 / picture.Height(), 220 - y * 20 / picture.Height()));
+    std::fill(picture.ScanLine(y), picture.ScanLine(y) + picture.Width(), c);
+  }
+  KeyBorders(picture, PreviewMargin, PreviewMargin);
+  return picture;
+}
+
+}  // namespace
+
+TBitmap RenderPreview(const TSkinModel& skin, const TPreviewOptions& options, const TPreviewFonts& fonts) {
+  return TPainter(skin, options, fonts).Paint();
+}
+
+}  // namespace pelorin::skintool
