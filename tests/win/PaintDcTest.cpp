@@ -4,12 +4,14 @@
 
 #include <windows.h>
 
+#include <vector>
+
+#include "host/win/platform/GdiCounters.h"
 #include "paint/PaintTypes.h"
 #include "paint/PieceBlit.h"
 #include "paint/SkinPaint.h"
 #include "paint/win/SkinPaintDC.h"
 #include "tests/native/paint/PaintTestUtil.h"
-#include "tests/win/PaintWinTestUtil.h"
 
 namespace pelorin {
 namespace {
@@ -19,42 +21,53 @@ using namespace pelorin::testing;
 constexpr uint32_t Paper = 0x123456;
 constexpr int W = 40, H = 30;
 
+// Plain heap pixels, so a bitmap has no DC of its own.
+class THeapPixels final : public TPixelMemory {
+public:
+  explicit THeapPixels(size_t n) : pixels_(n, 0u) {}
+  uint32_t* Bits() override { return pixels_.data(); }
+
+private:
+  std::vector<uint32_t> pixels_;
+};
+
 // A three-frame skin image with its own colour per slice, key-coloured
 // corners and a position-coded middle, so misplaced or mis-stretched pixels show.
 TBitmap SkinImage() {
   TBitmap b = SliceImage(11, 9, 3, Rect(3, 2, 2, 3));
   for (int f = 0; f < 3; ++f) {
-    b.ScanLine(0)[f * 11] = 0xFF00FF;
-    b.ScanLine(8)[f * 11 + 10] = 0xFF00FF;
+    b.ScanLine(0)[f * 11] = b.ScanLine(8)[f * 11 + 10] = 0xFF00FF;
     for (int y = 2; y < 6; ++y)
       for (int x = 3; x < 9; ++x) b.ScanLine(y)[f * 11 + x] = PosColour(f * 11 + x, y);
   }
   return b;
 }
 
+// Draws with both variants on paper (the DC one into a DIB-section bitmap's
+// own DC, its viewport moved by viewX, viewY) and compares.
 template <class Portable, class OnDC>
 ::testing::AssertionResult Same(Portable portable, OnDC onDc, int viewX = 0, int viewY = 0) {
-  TBitmap want(W, H);
+  TBitmap want(W, H), canvas(W, H);
   want.Fill(ColorFromPixel(Paper));
+  canvas.Fill(ColorFromPixel(Paper));
   portable(want);
-  TDibCanvas canvas(W, H);
-  canvas.Fill(Paper);
-  SetViewportOrgEx(canvas.DC(), viewX, viewY, nullptr);
-  onDc(canvas.DC());
-  return PixelsAre(canvas.Read(), [&](int x, int y) { return want.ScanLine(y)[x]; });
+  const HDC dc = static_cast<HDC>(canvas.DC());
+  SetViewportOrgEx(dc, viewX, viewY, nullptr);
+  onDc(dc);
+  SetViewportOrgEx(dc, 0, 0, nullptr);
+  GdiFlush();
+  return PixelsAre(canvas, [&](int x, int y) { return want.ScanLine(y)[x]; });
 }
 
 void CompareAllPrimitives(const TBitmap& src) {
-  const TRect dests[] = {Rect(0, 0, W, H), Rect(3, 4, 17, 15), Rect(-5, -2, 25, 33), Rect(30, 20, 52, 41),
-                         Rect(5, 5, 9, 8), Rect(7, 7, 7, 12), Rect(9, 9, 2, 2)};
-  const TRect margins[] = {Rect(3, 2, 2, 3), Rect(0, 0, 0, 0), Rect(6, 5, 6, 5)};
-  for (const TRect& d : dests)
-    for (const TRect& m : margins)
+  for (const TRect& d : {Rect(0, 0, W, H), Rect(3, 4, 17, 15), Rect(-5, -2, 25, 33), Rect(30, 20, 52, 41),
+                         Rect(5, 5, 9, 8), Rect(7, 7, 7, 12), Rect(9, 9, 2, 2)})
+    for (const TRect& m : {Rect(3, 2, 2, 3), Rect(0, 0, 0, 0), Rect(6, 5, 6, 5)})
       for (int flags = 0; flags < 8; ++flags) {
         const bool vertical = flags & 1, tile = flags & 2, transparent = flags & 4;
         const int index = 1 + flags % 3;
-        SCOPED_TRACE(::testing::Message() << "dest " << d.Left << "," << d.Top << "," << d.Right << ","
-                                          << d.Bottom << " margins " << m.Left << " flags " << flags);
+        SCOPED_TRACE(::testing::Message() << "dest " << d.Left << "," << d.Top << " .. " << d.Right << ","
+                                          << d.Bottom << " margin " << m.Left << " flags " << flags);
         EXPECT_TRUE(Same([&](TBitmap& t) { DrawSkinImage(t, d, src, vertical, tile, transparent, 3, index, m); },
                          [&](HDC dc) { DrawSkinImage(dc, d, src, vertical, tile, transparent, 3, index, m); }));
         EXPECT_TRUE(Same([&](TBitmap& t) { DrawSkinStrip(t, d, src, vertical, transparent, 3, index, m); },
@@ -68,58 +81,43 @@ void CompareAllPrimitives(const TBitmap& src) {
       }
 }
 
-TEST(PaintDC, EqualsTheBitmapVariantsWithHeapBitmaps) {
-  // Bitmaps without a DC of their own go through SetDIBitsToDevice and
-  // temporary DIB sections.
-  THeapBitmapsInstalled heap;
-  const TBitmap src = SkinImage();
-  ASSERT_EQ(src.DC(), nullptr);
+TEST(PaintDC, EqualsTheBitmapVariants) {
+  // The framework's DIB-section bitmaps: the blits read the bitmap's own DC.
+  const TBitmap dib = SkinImage();
+  ASSERT_NE(dib.DC(), nullptr);
+  CompareAllPrimitives(dib);
+  // A heap bitmap goes through SetDIBitsToDevice and temporary DIB sections.
+  TBitmap::SetPixelMemoryFactory([](int w, int h) { return std::make_unique<THeapPixels>(size_t(w) * h); });
+  const TBitmap heap = SkinImage();
+  TBitmap::SetPixelMemoryFactory(nullptr);
+  ASSERT_EQ(heap.DC(), nullptr);
   const long live = GdiCounters::Live();
-  CompareAllPrimitives(src);
+  CompareAllPrimitives(heap);
   EXPECT_EQ(GdiCounters::Live(), live) << "every temporary GDI object is freed";
-}
-
-TEST(PaintDC, EqualsTheBitmapVariantsWithDibSectionBitmaps) {
-  // The host framework's DIB-section bitmaps: the blits read the bitmap's own DC.
-  const TBitmap src = SkinImage();
-  ASSERT_NE(src.DC(), nullptr);
-  CompareAllPrimitives(src);
 }
 
 TEST(PaintDC, FollowsTheDCsOriginAndClip) {
   const TBitmap src = SkinImage();
-  const TRect m = Rect(3, 2, 2, 3);
-  const TRect d = Rect(2, 3, 30, 25);
+  const TRect m = Rect(3, 2, 2, 3), d = Rect(2, 3, 30, 25), clip = Rect(8, 6, 21, 17);
   // A moved viewport: the DC variant at d equals the bitmap variant at d moved.
   EXPECT_TRUE(Same([&](TBitmap& t) { DrawSkinBorder(t, d.Offset(6, -4), src, false, 3, 2, m); },
                    [&](HDC dc) { DrawSkinBorder(dc, d, src, false, 3, 2, m); }, 6, -4));
   EXPECT_TRUE(Same([&](TBitmap& t) { DrawSkinImage(t, d.Offset(-3, 5), src, false, true, true, 3, 2, m); },
                    [&](HDC dc) { DrawSkinImage(dc, d, src, false, true, true, 3, 2, m); }, -3, 5));
   // A clip rectangle: inside it the same pixels, outside nothing drawn.
-  const TRect clip = Rect(8, 6, 21, 17);
-  EXPECT_TRUE(Same(
-      [&](TBitmap& t) {
-        TBitmap full(W, H);
-        full.Fill(ColorFromPixel(Paper));
-        DrawSkinImage(full, d, src, false, false, false, 3, 3, m);
-        for (int y = clip.Top; y < clip.Bottom; ++y)
-          for (int x = clip.Left; x < clip.Right; ++x) t.ScanLine(y)[x] = full.ScanLine(y)[x];
-      },
-      [&](HDC dc) {
-        IntersectClipRect(dc, clip.Left, clip.Top, clip.Right, clip.Bottom);
-        DrawSkinImage(dc, d, src, false, false, false, 3, 3, m);
-      }));
+  TBitmap full(W, H);
+  DrawSkinImage(full, d, src, false, false, false, 3, 3, m);
+  EXPECT_TRUE(Same([&](TBitmap& t) { CopyPixels(t, clip.Left, clip.Top, full, clip); },
+                   [&](HDC dc) {
+                     IntersectClipRect(dc, clip.Left, clip.Top, clip.Right, clip.Bottom);
+                     DrawSkinImage(dc, d, src, false, false, false, 3, 3, m);
+                   }));
   // Tiling on a device stops at DestRect.
-  EXPECT_TRUE(Same(
-      [&](TBitmap& t) {
-        TBitmap tiles(W, H);
-        TileBitmap(tiles, Rect(1, 1, 12, 9), src, Rect(3, 2, 8, 5));
-        CopyPixels(t, 1, 1, tiles, Rect(1, 1, 12, 9));
-      },
-      [&](HDC dc) { TileBitmap(dc, Rect(1, 1, 12, 9), src, Rect(3, 2, 8, 5)); }));
-  // No DC, or nothing visible: nothing happens.
-  DrawSkinImage(HDC(nullptr), d, src, false, false, false, 3, 1, m);
-  DrawTransparent(HDC(nullptr), d, src, TransparentKeyColour);
+  TBitmap tiles(W, H);
+  TileBitmap(tiles, Rect(1, 1, 12, 9), src, Rect(3, 2, 8, 5));
+  EXPECT_TRUE(Same([&](TBitmap& t) { CopyPixels(t, 1, 1, tiles, Rect(1, 1, 12, 9)); },
+                   [&](HDC dc) { TileBitmap(dc, Rect(1, 1, 12, 9), src, Rect(3, 2, 8, 5)); }));
+  DrawSkinImage(HDC(nullptr), d, src, false, false, false, 3, 1, m);  // no DC: nothing
 }
 
 }  // namespace

