@@ -14,7 +14,8 @@ const TPixel White = Rgb(255, 255, 255);
 TPixel FaceTop(const TSkinTheme& t, TPixel c) { return Shade(c, t.Dark ? 0.10 : 0.45); }
 TPixel FaceBottom(const TSkinTheme& t, TPixel c) { return Shade(c, t.Dark ? -0.08 : -0.04); }
 
-TPixel Outline(const TSkinTheme& t) { return t.Dark ? Shade(t.P.DkShadow, 0.1) : Mix(t.P.Shadow, t.P.DkShadow, 0.4); }
+// Dark schemes outline controls lighter than the face, light ones darker.
+TPixel Outline(const TSkinTheme& t) { return t.Dark ? Mix(t.P.Face, t.P.Shadow, 0.55) : Mix(t.P.Shadow, t.P.DkShadow, 0.4); }
 
 // One rounded control face: gradient fill, outline, optional key outside.
 void Face(TBitmap& b, const TRect& area, double radius, TPixel top, TPixel bottom, TPixel rim, TPixel behind, bool key) {

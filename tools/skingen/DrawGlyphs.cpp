@@ -68,16 +68,12 @@ void DrawGlyph(TBitmap& b, const TRect& box, TGlyph glyph, TPixel c) {
       shape = Triangle(cx, cy + k * 0.55, cx - k * 0.9, cy - k * 0.45, cx + k * 0.9, cy - k * 0.45);
       break;
     case TGlyph::Leaf: {
-      const double r = s * 0.42;
-      shape = Union(Minus(Disc(cx - r * 0.45, cy + r * 0.45, r), Disc(cx + r * 0.45 - r * 0.2, cy - r * 0.45 - r * 0.2, r * 1.35)),
-                    Segment(cx - k, cy + k, cx + k * 0.2, cy - k * 0.2, pen * 0.8));
-      shape = Union(Disc(cx, cy, 0), [=](double x, double y) {
-        // Two circles' intersection: a lens tilted by 45 degrees, plus its stem.
-        const double d = r * 0.62;
-        const bool lens = std::hypot(x - (cx - d * 0.5), y - (cy - d * 0.5)) <= r && std::hypot(x - (cx + d * 0.5 - r * 0.4), y - (cy + d * 0.5 - r * 0.4)) <= r * 0.9;
-        return lens;
-      });
-      shape = Union(shape, Segment(cx - k * 1.1, cy + k * 1.1, cx - k * 0.1, cy + k * 0.1, pen * 0.8));
+      // A lens along the rising diagonal (two overlapping discs) and a stem.
+      const double r = k * 1.25, o = k * 0.8;
+      shape = [=](double x, double y) {
+        return std::hypot(x - (cx + o), y - (cy + o)) <= r && std::hypot(x - (cx - o), y - (cy - o)) <= r;
+      };
+      shape = Union(shape, Segment(cx - k * 1.3, cy + k * 1.3, cx - k * 0.4, cy + k * 0.4, pen * 0.8));
       break;
     }
   }

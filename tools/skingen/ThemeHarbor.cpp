@@ -14,7 +14,7 @@ TSkinTheme HarborTheme() {
          .Light = Rgb(255, 255, 255), .Shadow = Rgb(140, 166, 170), .DkShadow = Rgb(70, 100, 108),
          .Hilight = Rgb(0, 122, 134), .HilightText = Rgb(255, 255, 255), .Accent = Rgb(0, 128, 140),
          .TitleTop = Rgb(42, 122, 142), .TitleBottom = Rgb(18, 82, 102), .TitleText = Rgb(255, 255, 255),
-         .InactiveTop = Rgb(150, 178, 184), .InactiveBottom = Rgb(122, 150, 158),
+         .InactiveTop = Rgb(128, 156, 162), .InactiveBottom = Rgb(102, 130, 138),
          .Frame = Rgb(8, 46, 58), .FrameBody = Rgb(26, 92, 112),
          .MenuBar = Rgb(220, 233, 235), .MenuBarText = Rgb(22, 46, 54), .Menu = Rgb(246, 250, 250),
          .MenuText = Rgb(22, 46, 54), .Scrollbar = Rgb(214, 227, 229)};

@@ -14,7 +14,7 @@ TSkinTheme MeadowTheme() {
          .Light = Rgb(255, 255, 255), .Shadow = Rgb(150, 170, 140), .DkShadow = Rgb(84, 106, 74),
          .Hilight = Rgb(92, 156, 70), .HilightText = Rgb(255, 255, 255), .Accent = Rgb(84, 150, 62),
          .TitleTop = Rgb(120, 176, 94), .TitleBottom = Rgb(70, 128, 56), .TitleText = Rgb(255, 255, 255),
-         .InactiveTop = Rgb(190, 204, 182), .InactiveBottom = Rgb(162, 178, 154),
+         .InactiveTop = Rgb(150, 170, 140), .InactiveBottom = Rgb(124, 146, 114),
          .Frame = Rgb(38, 76, 32), .FrameBody = Rgb(80, 134, 64),
          .MenuBar = Rgb(232, 240, 226), .MenuBarText = Rgb(34, 52, 30), .Menu = Rgb(250, 252, 246),
          .MenuText = Rgb(34, 52, 30), .Scrollbar = Rgb(226, 234, 220)};

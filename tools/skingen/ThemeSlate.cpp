@@ -13,7 +13,7 @@ TSkinTheme SlateTheme() {
          .Light = Rgb(255, 255, 255), .Shadow = Rgb(160, 170, 182), .DkShadow = Rgb(96, 106, 120),
          .Hilight = Rgb(66, 120, 190), .HilightText = Rgb(255, 255, 255), .Accent = Rgb(58, 118, 200),
          .TitleTop = Rgb(96, 134, 182), .TitleBottom = Rgb(58, 92, 140), .TitleText = Rgb(255, 255, 255),
-         .InactiveTop = Rgb(176, 186, 200), .InactiveBottom = Rgb(146, 158, 176),
+         .InactiveTop = Rgb(148, 160, 178), .InactiveBottom = Rgb(120, 134, 154),
          .Frame = Rgb(40, 58, 84), .FrameBody = Rgb(66, 98, 144),
          .MenuBar = Rgb(244, 246, 250), .MenuBarText = Rgb(30, 36, 44), .Menu = Rgb(250, 251, 253),
          .MenuText = Rgb(30, 36, 44), .Scrollbar = Rgb(226, 230, 236)};
