@@ -9,10 +9,9 @@ namespace pelorin {
 
 namespace paint_detail {
 
-// What a primitive draws, described once for both the TBitmap and the
-// device-context variants: the pieces (relative to DestRect's top-left), the
-// source they read, whether the result is keyed, and for borders the centre
-// that must stay untouched (relative to DestRect, empty when none).
+// The pieces (relative to DestRect's top-left), whether the result is keyed,
+// and for borders the centre that must stay untouched (relative to DestRect,
+// empty when none).
 struct TComposition {
   TSliceList Pieces;
   bool Keyed = false;
