@@ -5,7 +5,7 @@ set -eu
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev
   g++-mingw-w64-x86-64-posix wine64 xvfb imagemagick
-  libfreetype-dev fonts-dejavu-core pkg-config
+  libfreetype-dev fonts-dejavu-core libpng-dev pkg-config
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -32,7 +32,7 @@ TSkinTheme GraphiteTheme() {
   t.ControlRadius = 2;
   t.IgnoredText =
       "\r\n[Skin Info]\r\nAuthor=Pelorin\r\nUrl=\r\n"
-      "\r\n[Buttons2]\r\nBitmap=button2.bmp\r\n";
+      "\r\n[Extras]\r\nButtonStyle=flat\r\nBitmap=button2.bmp\r\n";
   return t;
 }
 
