@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "host/core/Filer.h"
 #include "host/core/StringList.h"
 
 namespace pelorin {
@@ -155,6 +156,16 @@ void TComponent::RemoveFreeNotification(TComponent* component) {
   EraseOne(component->freeNotifies_, this);
 }
 
-void TComponent::GetChildren(const TGetChildProc&, TComponent*) {}
+void TComponent::GetChildren(const TGetChildProc& proc, TComponent* root) {
+  if (root != this) return;
+  for (TComponent* c : components_) proc(c);
+}
+
+void TComponent::SetParentComponent(TComponent*) {}
+
+void TComponent::DefineProperties(TFiler& filer) {
+  TPersistent::DefineProperties(filer);
+  filer.DefineInteger("Tag", [this] { return tag_; }, [this](int64_t v) { tag_ = static_cast<int>(v); }, 0);
+}
 
 }  // namespace pelorin

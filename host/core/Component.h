@@ -90,8 +90,16 @@ public:
   void RemoveFreeNotification(TComponent* component);
 
   // Enumerates the components the form-file writer stores as children of this
-  // one; root is the component being written. The default has none.
+  // one; root is the component being written. The default lists the owned
+  // components when this is the root, and none otherwise.
   virtual void GetChildren(const TGetChildProc& proc, TComponent* root);
+  // Called by the form-file reader with the object a component is nested in
+  // (the root for top-level ones); controls take it as their parent. The
+  // default ignores it.
+  virtual void SetParentComponent(TComponent* parent);
+
+  // Stores Tag (when not 0).
+  void DefineProperties(TFiler& filer) override;
 
 protected:
   // Raises EComponentError when component may not be renamed to newName here.

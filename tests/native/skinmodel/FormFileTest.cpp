@@ -39,7 +39,7 @@ TEST(FormFile, TextFormatRoundTrip) {
 
   for (const char* bad : {"object A: B\n  X = 'open\nend\n", "object A: B\n  X = 1\n", "object A: B\n  X = {0F0}\nend",
                           "object A: B\nend\nend", "object A: B\n X = 99999999999999999999\nend", "object A: B\n X = {12",
-                          "thing A: B\nend", "object A: B\n X = #300\nend", ""}) {
+                          "thing A: B\nend", "object A: B\n X = #1114112\nend", ""}) {
     EXPECT_THROW(ParseFormText(bad), EParserError) << bad;
   }
   std::string deep;
