@@ -1,0 +1,20 @@
+// Private window messages of the form frame, shared with the skin manager and
+// with applications (the title-button message is theirs to handle).
+#pragma once
+
+#include <cstdint>
+
+namespace pelorin {
+
+// A skinned host form runs ApplySkinChange (only applications send it).
+inline constexpr uint32_t WM_SKIN_RESKIN = 0x3401;
+// Repaint the skinned frame.
+inline constexpr uint32_t WM_SKIN_FRAMEREPAINT = 0x3502;
+// Start drawing the skin: the manager posts it after attaching, lParam 1000.
+inline constexpr uint32_t WM_SKIN_ACTIVATE = 0x3503;
+inline constexpr intptr_t SkinActivateLParam = 1000;
+// A title-bar button with an application-defined action was clicked;
+// wParam = the action code, lParam = 0.
+inline constexpr uint32_t WM_SKIN_TITLEBUTTON = 0x3504;
+
+}  // namespace pelorin

@@ -1,0 +1,200 @@
+// TWinSkinForm: the per-window skinner of a top-level window's frame. It takes
+// over the non-client area (size, painting, hit testing, title-bar buttons)
+// and gives everything back on Detach. Win32 build only.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "formframe/FrameMessages.h"
+#include "formframe/FrameMetrics.h"
+#include "formframe/FrameTypes.h"
+#include "formframe/TitleButtons.h"
+#include "host/core/Bitmap.h"
+#include "host/core/Geometry.h"
+#include "host/win/Messages.h"
+#include "manager/ManagerCore.h"
+
+namespace pelorin {
+
+class TSkinData;
+class TForm;
+class TWindowSubclass;
+class TFont;
+class TWinSkinForm;
+
+// What the frame needs of the Windows skin manager. The manager installs it;
+// without it a skinner works on its own (no MDI sharing, no re-offering).
+struct TFrameManagerLink {
+  virtual ~TFrameManagerLink() = default;
+  // An MDI child is shown maximised.
+  virtual bool MdiMax() const { return false; }
+  virtual void SetMdiMax(bool) {}
+  virtual HWND MdiClient() const { return nullptr; }
+  virtual void SetMdiClient(HWND) {}
+  // A new MDI child to offer to the manager, a destroyed one to release.
+  virtual void SkinWindow(HWND) {}
+  virtual void ReleaseWindow(HWND) {}
+  // An icon image to fall back on when neither the window nor its skin has one.
+  virtual const TBitmap* MainIconBitmap() const { return nullptr; }
+};
+// The link in force (never null: a do-nothing link when none was set).
+TFrameManagerLink& FrameManagerLink();
+// Installs link (not owned; nullptr puts the do-nothing link back).
+void SetFrameManagerLink(TFrameManagerLink* link);
+
+// A title-bar button on a live window: paints itself on the window DC when
+// its state changes.
+class TWinSysButton : public TNCObject {
+public:
+  TWinSysButton(TWinSkinForm& owner, const TDataSkinSysButton& skinButton);
+  const TDataSkinSysButton& SkinButton() const { return *skinButton_; }
+  // The image the button shows: the window icon for icon buttons without an
+  // image of their own (the skin's record is shared and left untouched).
+  const TBitmap& Image() const;
+  int FrameCount() const;
+  void Paint() override;
+
+private:
+  TWinSkinForm& form_;
+  const TDataSkinSysButton* skinButton_;
+  bool showsIcon_ = false;
+};
+
+class TWinSkinForm : public TManagedFormSkinner, public TNCObjectOwner {
+public:
+  explicit TWinSkinForm(TSkinData* skinData);
+  ~TWinSkinForm() override;
+  TWinSkinForm(const TWinSkinForm&) = delete;
+  TWinSkinForm& operator=(const TWinSkinForm&) = delete;
+
+  // A host framework form: its WindowProc is hooked, its colour set to the
+  // skin's button face, then the window is attached.
+  void AttachForm(TForm* form);
+  // Any top-level window (message boxes, standard dialogs). Nothing happens
+  // when this skinner is already attached.
+  void AttachWindow(HWND hwnd);
+  // Gives back window procedure, styles, size, region and form colour.
+  void Detach();
+  // A new skin: re-measure, drop the region, recolour, refit, rebuild region.
+  void ApplySkinChange();
+  // Frees the title-bar button objects (their skin records are going away).
+  void ClearSysButtons() override;
+
+  // Measures the frame from the skin and makes the title-bar buttons.
+  void LoadSkinMetrics();
+  // Window region from the borders' key-coloured pixels (or a rectangle).
+  void BuildRegion();
+  void RemoveRegion();
+  // restore = true puts the system caption buttons' styles back.
+  void SetSysStyles(bool restore);
+  // Resizes the window so the client area keeps its measured size.
+  void FitFrame(int menuLines);
+  // Makes the system recompute and repaint the frame.
+  void FrameChanged();
+  // The frame drawn on dc (window coordinates), or on the window DC when null.
+  void PaintFrame(HDC dc = nullptr);
+
+  HWND Handle() const { return wnd_; }
+  TForm* Form() const { return form_; }
+  TSkinData* SkinData() const { return skin_; }
+  void SetSkinData(TSkinData* skinData);
+
+  TSkinFormStage Stage() const { return stage_; }
+  void SetStage(TSkinFormStage stage) { stage_ = stage; }
+  TMdiRole MdiRole() const { return mdiRole_; }
+  TNCWindowState WindowState() const { return facts_.State; }
+  void SetWindowState(TNCWindowState state) { facts_.State = state; }
+  TFrameKind FrameKind() const { return facts_.Kind; }
+  bool HasRegion() const { return regionSet_; }
+  bool IsActive() const { return facts_.Active; }
+  bool Attached() const { return subclass_ != nullptr; }
+  // Frame sizes in pixels (the menu bar height included).
+  const TFrameMetrics& Metrics() const { return metrics_; }
+  // Client rectangle measured when the skin was applied.
+  const TRect& MeasuredClientRect() const { return clientRect_; }
+  const std::vector<std::unique_ptr<TWinSysButton>>& SysButtons() const { return buttons_; }
+  const TBitmap& TitleCache() const { return titleCache_; }
+  const TBitmap& FormIcon() const { return formIcon_; }
+  // How many times a region was built (tests: moves must not rebuild).
+  int RegionBuilds() const { return regionBuilds_; }
+  int DisableTag = 99;
+
+private:
+  friend class TWinSysButton;
+  friend LRESULT FrameSubclassProc(TWinSkinForm& self, HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+  LRESULT SkinWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT CallOld(UINT msg, WPARAM wParam, LPARAM lParam);
+  bool InPassTwo() const;
+  void Activate();
+  void UpdateWindowState();
+  void LoadFormIcon();
+  void CreateCaptionFont();
+  void HostFormHook(TMessage& message);
+  void UnsubclassAll();
+
+  // Painting
+  void DrawFramePart(TFramePart part, const TRect& rect, TBitmap& target) const;
+  void PaintTitleBar(TBitmap& frame);
+  void DrawCaptionText(TBitmap& target, const TRect& r);
+  void DrawSysButtons(TBitmap& target);
+  TFrameContext ButtonContext() const;
+
+  // Title-bar buttons and the mouse
+  TWinSysButton* FindSysButtonAt(TPoint p) const;
+  TPoint NCPointFromScreen(TPoint screen) const;
+  bool HandleNCMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  void DoSysButtonAction(TPoint screen);
+  void HoverTick();
+  void SetHoverTimer(bool on);
+  void Restore();
+  bool HasMaximizedMDIChild() const;
+  void SendToMdiChild(UINT command);
+
+  // Menu bar and controls: other parts of the library fill these in.
+  void AttachMenuBar() {}
+  void PrepareMenus(bool) {}
+  void AttachControls() {}
+  void AttachChildWindows() {}
+
+  TSkinData* skin_ = nullptr;
+  TForm* form_ = nullptr;
+  HWND wnd_ = nullptr;
+  std::unique_ptr<TWindowSubclass> subclass_;
+  std::unique_ptr<TWindowSubclass> mdiClientSubclass_;
+  HWND mdiClient_ = nullptr;
+  HWND lastMdiChild_ = nullptr;
+  TWndMethod savedFormProc_;
+  bool consumed_ = false;
+  bool skinRequested_ = false;
+  bool hoverOn_ = false;
+  std::unique_ptr<TFont> captionFont_;
+  std::string captionSuffix_ = "   ";
+  std::string windowText_, windowClass_;
+  bool sysStylesRestored_ = true;
+
+  TFrameFacts facts_;  // styles, kind, active: what visibility rules read
+  TFrameMetrics metrics_;
+  TRect clientRect_;
+  TRect windowRect_;
+  TRect captionTextRect_;
+  TSize unskinnedFrame_{};
+  HMENU windowMenu_ = nullptr;
+  HMENU systemMenu_ = nullptr;
+  TColor savedFormColor_ = 0;
+  bool regionSet_ = false;
+  int regionWidth_ = 0, regionHeight_ = 0;
+  int regionBuilds_ = 0;
+  int windowWidth_ = 0, windowHeight_ = 0;
+  TMdiRole mdiRole_ = mrNoMdi;
+  TSkinFormStage stage_ = stNone;
+  std::vector<std::unique_ptr<TWinSysButton>> buttons_;
+  TBitmap formIcon_;
+  TBitmap titleCache_;
+};
+
+}  // namespace pelorin
