@@ -1,0 +1,125 @@
+// Title-bar button rules: the mouse state machine, visibility, layout, frames
+// and click effects.
+#include "formframe/TitleButtons.h"
+
+#include "skinmodel/SkinRecords.h"
+
+namespace pelorin {
+
+TNCObject::~TNCObject() {
+  if (owner_.CurrentObject == this) owner_.CurrentObject = nullptr;
+}
+
+void TNCObject::MouseDown() {
+  if (owner_.CurrentObject && owner_.CurrentObject != this) owner_.CurrentObject->MouseLeave();
+  if (!Visible) return;
+  owner_.CurrentObject = this;
+  State = nsPressed;
+  Paint();
+}
+
+void TNCObject::MouseUp() {
+  if (!Visible) return;
+  State = nsHot;
+  Paint();
+}
+
+void TNCObject::MouseEnter() {
+  if (owner_.CurrentObject == this) return;
+  if (owner_.CurrentObject) owner_.CurrentObject->MouseLeave();
+  if (!Visible) return;
+  owner_.CurrentObject = this;
+  State = nsHot;
+  Paint();
+}
+
+void TNCObject::MouseLeave() {
+  if (!Visible) return;
+  // Only the current object gives up the current place.
+  if (owner_.CurrentObject == this) owner_.CurrentObject = nullptr;
+  State = nsNormal;
+  Paint();
+}
+
+namespace {
+bool Had(const TFrameFacts& f, unsigned style) { return (f.SavedStyles & style) != 0; }
+
+// The two visibility conditions of a code; first = from Visibility.
+bool VisibilityCondition(int code, const TDataSkinSysButton& b, const TFrameFacts& f, bool first) {
+  const bool maximised = f.State == nwMaximized;
+  switch (code) {
+    case 0: return first ? (f.Kind != frFixed && (b.Action != 0 || Had(f, ssSysMenu))) : true;
+    case 1: return maximised;
+    case 2: return !maximised;
+    case 3: return f.Active;
+    case 4: return !f.Active;
+    case 6: return Had(f, ssMaximizeBox) && (!first || Had(f, ssSysMenu));
+    case 7: return !Had(f, ssMaximizeBox);
+    case 8: return Had(f, ssMinimizeBox) && (!first || Had(f, ssSysMenu));
+    case 9: return !Had(f, ssMinimizeBox);
+    case 100: return f.MdiChildMaximized && f.HasMenuBar;
+    default: return code >= 200 && code <= 2000;
+  }
+}
+}  // namespace
+
+bool IsSysButtonVisible(const TDataSkinSysButton& b, const TFrameFacts& f) {
+  bool visible = VisibilityCondition(b.Visibility, b, f, true) && VisibilityCondition(b.Visibility1, b, f, false);
+  if (b.Action == 1 && !Had(f, ssMaximizeBox)) visible = false;
+  if (b.Action == 2 && !Had(f, ssMinimizeBox)) visible = false;
+  return visible;
+}
+
+std::optional<TRect> LayoutSysButton(const TDataSkinSysButton& b, int imageWidth, int imageHeight,
+                                     int frameCount, const TButtonLayoutFrame& frame) {
+  if (imageWidth <= 0 || imageHeight <= 0) return std::nullopt;
+  const int fw = imageWidth / (frameCount < 1 ? 1 : frameCount);
+  int left = 0, top = 0;
+  switch (b.Align) {
+    case 0: left = b.XCoord; top = b.YCoord; break;
+    case 1: left = frame.WindowWidth - b.XCoord; top = b.YCoord; break;
+    case 2:
+    case 8: left = frame.CaptionText.Left - fw - b.XCoord; top = b.YCoord; break;
+    case 3:
+    case 9: left = frame.CaptionText.Right + b.XCoord; top = b.YCoord; break;
+    case 100:
+      left = frame.WindowWidth - b.XCoord - frame.Metrics.Right - frame.MenuBarMarginLeft;
+      top = frame.Metrics.Top + (frame.Metrics.MenuBar - imageHeight) / 2;
+      break;
+    default: break;
+  }
+  return Bounds(left, top, fw, imageHeight);
+}
+
+int RestingButtonFrame(int frameCount, bool active) { return active || frameCount < 4 ? 1 : 4; }
+
+int StateButtonFrame(TNCState state, int visibility) {
+  if (state == nsHot && visibility == MdiButtonVisibility) return 4;
+  return int(state);
+}
+
+TSysButtonEffect SysButtonEffect(int action, TNCWindowState state) {
+  switch (action) {
+    case 0: return beClose;
+    case 1:
+    case 22: return state == nwMaximized ? beRestore : beMaximize;
+    case 2:
+    case 23: return state == nwMinimized ? beRestore : beMinimize;
+    case 3:
+    case 11:
+    case 12: return beSysMenu;
+    case 7:
+    case 60: return beMdiMinimize;
+    case 8:
+    case 61: return beMdiRestore;
+    case 9:
+    case 62: return beMdiClose;
+    default: return beCustom;
+  }
+}
+
+bool SysButtonAccepts(const TNCObject& b, int action, TPoint p) {
+  return b.Visible && action >= 0 && b.BoundsRect.Contains(p);
+}
+
+}  // namespace pelorin
