@@ -163,6 +163,7 @@ public:
 protected:
   // Makes sure dc_ is usable; derived canvases fetch or create it here.
   virtual void CreateHandle() {}
+  HDC CurrentHandle() const { return dc_; }
 
 private:
   HDC RequireHandle();

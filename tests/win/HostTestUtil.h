@@ -1,0 +1,49 @@
+// Helpers of the host framework integration tests: an application object per
+// test, message pumping, and window class names.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "host/core/MessageBox.h"
+#include "host/win/Forms.h"
+#include "host/win/platform/WideText.h"
+
+namespace pelorin::testing {
+
+// A fresh application object with its window; message boxes are recorded.
+class THostTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    app = new TApplication(nullptr);
+    app->Initialize();
+    previousBox = SetMessageBoxFunc([this](const std::string& text, const std::string&, int) {
+      boxes.push_back(text);
+      return idOK;
+    });
+  }
+  void TearDown() override {
+    delete app;
+    SetMessageBoxFunc(previousBox);
+  }
+  void Pump() { app->ProcessMessages(); }
+
+  TApplication* app = nullptr;
+  std::vector<std::string> boxes;
+  TMessageBoxFunc previousBox;
+};
+
+inline std::string WindowClassOf(HWND wnd) {
+  wchar_t name[100]{};
+  GetClassNameW(wnd, name, 100);
+  return WideToUtf8(name);
+}
+
+inline std::string WindowTextOf(HWND wnd) {
+  wchar_t text[256]{};
+  GetWindowTextW(wnd, text, 256);
+  return WideToUtf8(text);
+}
+
+}  // namespace pelorin::testing
