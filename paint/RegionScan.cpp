@@ -19,6 +19,7 @@ TRegionRects CreateRegionRects(const TBitmap& bitmap, int xOffset, int yOffset, 
                                uint8_t toleranceGreen, uint8_t toleranceRed, TColor keyColour) {
   TRegionRects rects;
   const TRegionKey key(keyColour, toleranceBlue, toleranceGreen, toleranceRed);
+  rects.reserve(size_t(std::max(0, bitmap.Height())));  // typical shapes have a run or two per row
   ForEachOpaqueRun(bitmap, key, [&](int y, int x0, int x1) {
     rects.push_back({x0 + xOffset, y + yOffset, x1 + xOffset, y + 1 + yOffset});
   });
