@@ -1,0 +1,126 @@
+// Frame sizes from a skin, styles, the client rectangle, fitting and hit testing.
+#include <gtest/gtest.h>
+
+#include "formframe/CaptionLayout.h"
+#include "formframe/FrameMetrics.h"
+#include "skinmodel/SkinModel.h"
+
+using namespace pelorin;
+
+namespace {
+void SetBorder(TSkinModel& skin, int index, int w, int h, int frames) {
+  skin.Borders[index]->Bitmap.SetSize(w, h);
+  skin.Borders[index]->FrameCount = frames;
+}
+}  // namespace
+
+TEST(FrameMetrics, SizesComeFromBorderFramesAndPopupsHaveNone) {
+  TSkinModel skin;
+  SetBorder(skin, bdLeft, 12, 40, 2);    // side by side: 6 wide
+  SetBorder(skin, bdRight, 7, 40, 1);
+  SetBorder(skin, bdTop, 50, 60, 2);     // stacked: 30 high
+  SetBorder(skin, bdBottom, 50, 9, 0);   // no count counts as one frame
+  const TFrameMetrics m = MeasureFrame(skin, frSizeable, 19);
+  EXPECT_EQ(m, (TFrameMetrics{6, 30, 7, 9, 19}));
+  EXPECT_EQ(MeasureFrame(skin, frPopup, 19), TFrameMetrics{});
+
+  EXPECT_EQ(BorderFrameIndex(*skin.Borders[bdTop], true), 1);
+  EXPECT_EQ(BorderFrameIndex(*skin.Borders[bdTop], false), 2);
+  EXPECT_EQ(BorderFrameIndex(*skin.Borders[bdRight], false), 1);
+}
+
+TEST(FrameMetrics, KindAndStylesFollowTheWindow) {
+  EXPECT_EQ(FrameKindFromStyles(ws::Caption | ws::ThickFrame, 0), frSizeable);
+  EXPECT_EQ(FrameKindFromStyles(ws::Popup | ws::Caption, ws::ExWindowEdge), frSizeable);
+  EXPECT_EQ(FrameKindFromStyles(ws::Popup, 0), frPopup);
+  EXPECT_EQ(FrameKindFromStyles(ws::Popup | ws::Caption, 0), frFixed);
+  EXPECT_EQ(FrameKindFromStyles(0, 0), frFixed);
+
+  const uint32_t style = ws::Caption | ws::SysMenu | ws::MaximizeBox | ws::ThickFrame;
+  const unsigned saved = SavedStylesFrom(style, false);
+  EXPECT_EQ(saved, ssSysMenu | ssMaximizeBox);
+  EXPECT_EQ(SavedStylesFrom(ws::Caption, true), unsigned(ssSysMenu));
+  const uint32_t stripped = StyleWithSysStyles(style, saved, false);
+  EXPECT_EQ(stripped, ws::Caption | ws::ThickFrame);
+  EXPECT_EQ(StyleWithSysStyles(stripped, saved, true), style);
+}
+
+TEST(FrameMetrics, ClientRectFitAndGiveBackAgree) {
+  const TFrameMetrics m{4, 30, 5, 6, 20};
+  EXPECT_EQ(SkinnedClientRect(Rect(100, 50, 400, 350), m), Rect(104, 100, 395, 344));
+  // A window smaller than its frame: an empty client, never inverted.
+  const TRect tiny = SkinnedClientRect(Rect(0, 0, 5, 10), m);
+  EXPECT_TRUE(tiny.IsEmpty());
+  EXPECT_GE(tiny.Right, tiny.Left);
+  EXPECT_GE(tiny.Bottom, tiny.Top);
+
+  const TSize client{291, 244};
+  EXPECT_EQ(FittedWindowSize(client, m, 1), (TSize{300, 300}));
+  EXPECT_EQ(FittedWindowSize(client, m, 0), (TSize{300, 280}));
+  // Unskinning swaps the skin's frame for the system's and keeps the client.
+  const TSize system{16, 39};
+  const TSize back = UnskinnedWindowSize({300, 300}, system, m);
+  EXPECT_EQ(back, (TSize{client.cx + 16, client.cy + 39}));
+}
+
+TEST(FrameMetrics, HitTestCoversEveryArea) {
+  const TFrameMetrics m{6, 30, 6, 6, 0};
+  const TSize w{200, 150};
+  EXPECT_EQ(FrameHitTest({100, 80}, w, m, true, false, 4), ht::Client);
+  EXPECT_EQ(FrameHitTest({100, 15}, w, m, true, false, 4), ht::Caption);
+  EXPECT_EQ(FrameHitTest({100, 1}, w, m, true, false, 4), ht::Top);
+  EXPECT_EQ(FrameHitTest({1, 80}, w, m, true, false, 4), ht::Left);
+  EXPECT_EQ(FrameHitTest({198, 80}, w, m, true, false, 4), ht::Right);
+  EXPECT_EQ(FrameHitTest({100, 148}, w, m, true, false, 4), ht::Bottom);
+  EXPECT_EQ(FrameHitTest({1, 1}, w, m, true, false, 4), ht::TopLeft);
+  EXPECT_EQ(FrameHitTest({5, 1}, w, m, true, false, 4), ht::TopLeft);  // corner reaches along the top
+  EXPECT_EQ(FrameHitTest({198, 1}, w, m, true, false, 4), ht::TopRight);
+  EXPECT_EQ(FrameHitTest({1, 148}, w, m, true, false, 4), ht::BottomLeft);
+  EXPECT_EQ(FrameHitTest({198, 143}, w, m, true, false, 4), ht::BottomRight);
+  EXPECT_EQ(FrameHitTest({198, 141}, w, m, true, false, 4), ht::Right);
+  // Fixed and maximised windows do not size.
+  EXPECT_EQ(FrameHitTest({1, 80}, w, m, false, false, 4), ht::Border);
+  EXPECT_EQ(FrameHitTest({100, 1}, w, m, true, true, 4), ht::Caption);
+  EXPECT_EQ(FrameHitTest({200, 1}, w, m, true, false, 4), ht::Nowhere);
+  EXPECT_EQ(FrameHitTest({-1, 1}, w, m, true, false, 4), ht::Nowhere);
+  // The menu bar lies between the title and the client.
+  const TFrameMetrics withMenu{6, 30, 6, 6, 20};
+  EXPECT_EQ(FrameHitTest({100, 35}, w, withMenu, true, false, 4), ht::Menu);
+  EXPECT_EQ(FrameHitTest({100, 51}, w, withMenu, true, false, 4), ht::Client);
+}
+
+TEST(CaptionLayout, AlignmentShiftsAndClipping) {
+  TDataSkinTitle title;
+  const TRect r = Rect(10, 0, 210, 30);
+  title.Margins = Rect(8, 5, 12, 0);  // shift 8, vertical shift 5, right clip 12
+  title.TextBackLeft = 3;
+  title.TextBackRight = 4;
+
+  TCaptionPlace p = PlaceCaption(r, {50, 14}, title);
+  EXPECT_EQ(p.Text, Rect(18, 10, 75, 24));  // (30-14)/2 + 5/2 = 10
+  EXPECT_EQ(p.Back, Rect(18, 0, 75, 30));
+  EXPECT_EQ(p.Draw, Rect(21, 10, 71, 24));
+
+  title.TextAlignment = 1;
+  p = PlaceCaption(r, {50, 14}, title);
+  EXPECT_EQ(p.Text.Left, 10 + (200 - 57) / 2);
+
+  title.TextAlignment = 2;
+  p = PlaceCaption(r, {50, 14}, title);
+  EXPECT_EQ(p.Text.Right, 210 - 12);
+  EXPECT_EQ(p.Text.Width(), 57);
+
+  // A long title is cut at the clip line and does not start left of the title.
+  for (int align = 0; align < 3; ++align) {
+    title.TextAlignment = align;
+    p = PlaceCaption(r, {500, 14}, title);
+    EXPECT_EQ(p.Text.Right, 198) << align;
+    EXPECT_GE(p.Text.Left, r.Left) << align;
+    EXPECT_GE(p.Draw.Right, p.Draw.Left) << align;
+  }
+  // A title lower than the text: the negative offset truncates toward zero.
+  title.TextAlignment = 0;
+  title.Margins = Rect(0, -3, 0, 0);
+  p = PlaceCaption(Rect(0, 0, 100, 10), {20, 13}, title);
+  EXPECT_EQ(p.Text.Top, -1 + -1);
+}
