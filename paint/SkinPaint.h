@@ -47,7 +47,8 @@ void DrawSkinBorder(TBitmap& target, const TRect& destRect, const TBitmap& sourc
                     int frameCount, int frameIndex, const TRect& margins);
 
 // Frame FrameIndex of a horizontal strip whose frames are exactly DestRect's
-// width, stretched to DestRect's height.
+// width, stretched to DestRect's height (an index past the last frame takes
+// the last; columns the image does not have stay black).
 void DrawSkinFrame(TBitmap& target, const TRect& destRect, const TBitmap& source, bool transparent,
                    int frameIndex);
 
