@@ -1,0 +1,63 @@
+// Moving between menu bar items while a bar popup is open: the state of the
+// one menu tracked at a time and the rules that pick the next bar item from
+// keys and mouse moves seen by the message filter hook.
+#pragma once
+
+#include "host/core/Geometry.h"
+
+namespace pelorin {
+
+// Virtual key codes the rules read (the values Windows gives them).
+namespace vk {
+inline constexpr unsigned Return = 0x0D, Escape = 0x1B, Menu = 0x12, Left = 0x25, Up = 0x26, Right = 0x27,
+                          Down = 0x28;
+}
+
+// The item selected in the open popup, as the last menu-select message
+// described it.
+struct TMenuSelection {
+  bool Valid = false;        // an item is selected
+  bool HasSubMenu = false;   // it opens a submenu of its own
+  bool InOpenPopup = false;  // it lies in the popup opened from the bar, or is that popup
+  bool RightToLeft = false;  // its menu reads right to left
+};
+
+// In a right-to-left menu the arrow keys point the other way.
+unsigned ArrowForReading(unsigned key, bool rightToLeft);
+
+class TMenuSwitcher {
+public:
+  // A bar popup opens for item openIndex; the cursor is at screen point cursor.
+  void Start(int openIndex, TPoint cursor);
+  // The popup closed.
+  void Stop();
+
+  // A key pressed in the popup (already turned for right-to-left menus): the
+  // bar item to switch to, or -1. Return and Escape end a switch.
+  int KeyDown(unsigned key, int barCount);
+  // The mouse moved to screen point p; hit is the bar item under it or -1.
+  // A position seen before is ignored.
+  int MouseMove(TPoint p, int hit);
+  // A menu-select message; closed = the menu went away (flags 0xFFFF, no
+  // menu). Returns true when the close ends tracking (not part of a switch).
+  bool MenuSelect(bool closed, const TMenuSelection& selection);
+  // The first message after opening asks for a key that selects the popup's
+  // first item; true exactly once per opening.
+  bool TakeFirstKey();
+
+  int OpenIndex() const { return openIndex_; }
+  bool Switching() const { return switching_; }
+  const TMenuSelection& Selection() const { return selection_; }
+
+private:
+  // A different item than the open one starts a switch.
+  int Choose(int index);
+
+  int openIndex_ = -1;
+  bool switching_ = false;
+  bool firstKeyPosted_ = false;
+  TPoint lastMouse_;
+  TMenuSelection selection_;
+};
+
+}  // namespace pelorin
