@@ -17,6 +17,7 @@
 #include "host/core/Geometry.h"
 #include "host/win/Messages.h"
 #include "manager/ManagerCore.h"
+#include "skinmodel/SkinRecords.h"
 
 namespace pelorin {
 
@@ -125,11 +126,15 @@ public:
 
 private:
   friend class TWinSysButton;
-  friend LRESULT FrameSubclassProc(TWinSkinForm& self, HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  static LRESULT FrameProc(void* self, HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  static LRESULT MdiClientProc(void* self, HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
   LRESULT SkinWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+  bool PassTwo(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   LRESULT CallOld(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT MdiClientWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
   bool InPassTwo() const;
+  bool Painting() const { return stage_ == stActive || stage_ == stReskin; }
   void Activate();
   void UpdateWindowState();
   void LoadFormIcon();
@@ -139,10 +144,12 @@ private:
 
   // Painting
   void DrawFramePart(TFramePart part, const TRect& rect, TBitmap& target) const;
+  void ComposeFrame(TBitmap& frame, int width, int height);
   void PaintTitleBar(TBitmap& frame);
   void DrawCaptionText(TBitmap& target, const TRect& r);
+  void LayoutSysButtons();
   void DrawSysButtons(TBitmap& target);
-  TFrameContext ButtonContext() const;
+  TRect ClientInWindow() const;
 
   // Title-bar buttons and the mouse
   TWinSysButton* FindSysButtonAt(TPoint p) const;
@@ -161,6 +168,10 @@ private:
   void AttachControls() {}
   void AttachChildWindows() {}
 
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+  bool destroyed_ = false;
+  bool frameApplied_ = false;  // the window was resized to the skinned frame
+  HRGN savedRegion_ = nullptr;  // the window's own region before skinning
   TSkinData* skin_ = nullptr;
   TForm* form_ = nullptr;
   HWND wnd_ = nullptr;
@@ -183,13 +194,12 @@ private:
   TRect windowRect_;
   TRect captionTextRect_;
   TSize unskinnedFrame_{};
+  TSize regionSize_{};
   HMENU windowMenu_ = nullptr;
   HMENU systemMenu_ = nullptr;
   TColor savedFormColor_ = 0;
   bool regionSet_ = false;
-  int regionWidth_ = 0, regionHeight_ = 0;
   int regionBuilds_ = 0;
-  int windowWidth_ = 0, windowHeight_ = 0;
   TMdiRole mdiRole_ = mrNoMdi;
   TSkinFormStage stage_ = stNone;
   std::vector<std::unique_ptr<TWinSysButton>> buttons_;
