@@ -30,7 +30,8 @@ public:
 
   // Registered skin data, in order of creation (not owned).
   void AddSkinData(TSkinData* data);
-  void RemoveSkinData(TSkinData* data);
+  // The Windows manager also lets go of the skinners that draw with data.
+  virtual void RemoveSkinData(TSkinData* data);
   const std::vector<TSkinData*>& SkinDataList() const { return skinData_; }
 
   // Records a request. Once started, it waits for ScheduleAction's deferral
