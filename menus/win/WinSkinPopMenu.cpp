@@ -1,0 +1,169 @@
+// Popup menu frames from the MenuBackground image, and the list of popup skinners.
+#include "menus/win/WinSkinPopMenu.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "manager/ManagerCore.h"
+#include "paint/SkinPaint.h"
+#include "paint/win/DibBlit.h"
+#include "paint/win/GdiHandles.h"
+#include "skinmodel/SkinModel.h"
+
+namespace pelorin {
+
+namespace {
+bool ManagerActive() {
+  TSkinManageCore* m = SkinManager();
+  return m && m->Active;
+}
+const TDataSkinObject* UsableBackground(const TSkinModel* skin) {
+  if (!skin || skin->Empty || !skin->MenuBackground || skin->MenuBackground->Bitmap.Empty()) return nullptr;
+  return skin->MenuBackground.get();
+}
+}  // namespace
+
+TWinSkinPopMenu::~TWinSkinPopMenu() { Detach(); }
+
+void TWinSkinPopMenu::Attach(HWND wnd, const TSkinModel* skin, HMENU menu) {
+  if (attached_) return;
+  wnd_ = wnd;
+  skin_ = skin;
+  menu_ = menu;
+  attached_ = SetWindowSubclass(wnd, SubclassProc, reinterpret_cast<UINT_PTR>(this),
+                                reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+}
+
+void TWinSkinPopMenu::Detach() {
+  if (!attached_) return;
+  RemoveWindowSubclass(wnd_, SubclassProc, reinterpret_cast<UINT_PTR>(this));
+  attached_ = false;
+  frame_.Clear();
+  if (PopupMenuSkinners().PendingPopupMenu == this) PopupMenuSkinners().PendingPopupMenu = nullptr;
+}
+
+bool TWinSkinPopMenu::ComposeFrame(int width, int height) {
+  const TDataSkinObject* bg = UsableBackground(skin_);
+  if (!bg || width <= 0 || height <= 0 || width > TBitmap::MaxSide || height > TBitmap::MaxSide) return false;
+  frame_ = BuildSkinBitmap({0, 0, width, height}, bg->Bitmap, bg->Margins, false, bg->Tile == 1, 1, 1);
+  return !frame_.Empty();
+}
+
+void TWinSkinPopMenu::MarkPending() {
+  if (!menu_) PopupMenuSkinners().PendingPopupMenu = this;
+}
+
+bool TWinSkinPopMenu::PaintFrame(HDC dc) {
+  RECT wr;
+  if (!GetWindowRect(wnd_, &wr) || !ComposeFrame(wr.right - wr.left, wr.bottom - wr.top)) return false;
+  MarkPending();
+  const int w = frame_.Width(), h = frame_.Height(), b = BorderWidth;
+  TBitmapDC src(frame_);
+  BitBlt(dc, 0, 0, w, b, src.Get(), 0, 0, SRCCOPY);
+  BitBlt(dc, 0, h - b, w, b, src.Get(), 0, h - b, SRCCOPY);
+  BitBlt(dc, 0, b, b, h - b, src.Get(), 0, b, SRCCOPY);
+  BitBlt(dc, w - b, b, b, h - b, src.Get(), w - b, b, SRCCOPY);
+  return true;
+}
+
+LRESULT TWinSkinPopMenu::Print(HDC dc, LPARAM flags, WPARAM wParam) {
+  MarkPending();
+  RECT wr;
+  if (!GetWindowRect(wnd_, &wr) || !ComposeFrame(wr.right - wr.left, wr.bottom - wr.top))
+    return DefSubclassProc(wnd_, WM_PRINT, wParam, flags);
+  BlitOpaque(dc, 0, 0, frame_);
+  // The system draws the items only inside the frame.
+  const int b = BorderWidth;
+  HRGN clip = CreateRectRgn(b, b, frame_.Width() - b, frame_.Height() - b);
+  SelectClipRgn(dc, clip);
+  const LRESULT result = DefSubclassProc(wnd_, WM_PRINT, wParam, flags);
+  SelectClipRgn(dc, nullptr);
+  DeleteObject(clip);
+  return result;
+}
+
+LRESULT TWinSkinPopMenu::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (!ManagerActive()) return DefSubclassProc(wnd_, msg, wParam, lParam);
+  switch (msg) {
+    case WM_DESTROY: {
+      HWND wnd = wnd_;
+      Detach();
+      return DefSubclassProc(wnd, msg, wParam, lParam);
+    }
+    case WM_NCPAINT: {
+      if (!UsableBackground(skin_)) break;
+      HDC dc = GetWindowDC(wnd_);
+      const bool painted = dc && PaintFrame(dc);
+      if (dc) ReleaseDC(wnd_, dc);
+      if (painted) return 0;
+      break;
+    }
+    case WM_PRINT:
+      if (!UsableBackground(skin_) || !wParam) break;
+      return Print(reinterpret_cast<HDC>(wParam), lParam, wParam);
+    default:
+      break;
+  }
+  return DefSubclassProc(wnd_, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK TWinSkinPopMenu::SubclassProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                               DWORD_PTR refData) {
+  auto* self = reinterpret_cast<TWinSkinPopMenu*>(refData);
+  if (!self || self->wnd_ != wnd) return DefSubclassProc(wnd, msg, wParam, lParam);
+  return self->WndProc(msg, wParam, lParam);
+}
+
+TWinSkinPopMenu* TPopupMenuSkinners::Attach(HWND wnd, const TSkinModel* skin) {
+  if (!wnd || Find(wnd) || !skin || skin->Empty) return nullptr;
+  auto skinner = std::make_unique<TWinSkinPopMenu>();
+  skinner->Attach(wnd, skin, nullptr);
+  if (!skinner->Attached()) return nullptr;
+  items_.push_back(std::move(skinner));
+  return items_.back().get();
+}
+
+bool TPopupMenuSkinners::Release(HWND wnd) {
+  auto it = std::find_if(items_.begin(), items_.end(), [&](const auto& p) { return p->Handle() == wnd; });
+  if (it == items_.end()) return false;
+  std::unique_ptr<TWinSkinPopMenu> skinner = std::move(*it);
+  items_.erase(it);
+  if (PendingPopupMenu == skinner.get()) PendingPopupMenu = nullptr;
+  skinner->Detach();
+  return true;
+}
+
+TWinSkinPopMenu* TPopupMenuSkinners::Find(HWND wnd) const {
+  for (const auto& p : items_)
+    if (p->Handle() == wnd) return p.get();
+  return nullptr;
+}
+
+const TBitmap* TPopupMenuSkinners::FindPopupBitmap(HMENU menu) const {
+  if (!menu) return nullptr;
+  for (const auto& p : items_)
+    if (p->Menu() == menu) return &p->FrameBitmap();
+  return nullptr;
+}
+
+void TPopupMenuSkinners::Clear() {
+  PendingPopupMenu = nullptr;
+  while (!items_.empty()) {
+    items_.back()->Detach();
+    items_.pop_back();
+  }
+}
+
+void TPopupMenuSkinners::TakePendingMenu(HMENU menu) {
+  if (!PendingPopupMenu) return;
+  PendingPopupMenu->SetMenu(menu);
+  PendingPopupMenu = nullptr;
+}
+
+TPopupMenuSkinners& PopupMenuSkinners() {
+  static TPopupMenuSkinners skinners;
+  return skinners;
+}
+
+}  // namespace pelorin

@@ -1,0 +1,44 @@
+// Helpers of the menu suites: a skin whose menu images have one solid colour
+// per frame, so pixels tell which frame was drawn.
+#pragma once
+
+#include <windows.h>
+
+#include "host/core/Bitmap.h"
+#include "skinmodel/SkinModel.h"
+
+namespace pelorin::testing {
+
+inline constexpr TColor kFrameColours[5] = {MakeRGB(200, 0, 0), MakeRGB(0, 160, 0), MakeRGB(90, 90, 90),
+                                            MakeRGB(0, 0, 210), MakeRGB(120, 60, 0)};
+
+// frames side by side, each frameWidth x height, in kFrameColours.
+inline TBitmap FrameStrip(int frames, int frameWidth, int height) {
+  TBitmap b(frames * frameWidth, height);
+  for (int f = 0; f < frames; ++f) b.FillRect({f * frameWidth, 0, (f + 1) * frameWidth, height}, kFrameColours[f % 5]);
+  return b;
+}
+
+// Gives model a MenuItem image (five 20 x 20 frames) and menu colours.
+inline void GiveMenuItemImage(TSkinModel& model) {
+  model.MenuItem = std::make_unique<TDataSkinObject>("MenuItem");
+  model.MenuItem->Bitmap = FrameStrip(5, 20, 20);
+  model.MenuItem->FrameCount = 5;
+  model.colors[csMenu] = MakeRGB(250, 250, 240);
+  model.colors[csMenuText] = MakeRGB(10, 10, 10);
+  model.colors[csHilightText] = MakeRGB(255, 255, 0);
+  model.colors[csButtonShadow] = MakeRGB(128, 0, 128);
+  model.colors[csHilight] = MakeRGB(0, 90, 90);
+  model.colors[csButtonFace] = MakeRGB(180, 180, 180);
+  model.Empty = false;
+}
+
+// How many pixels of r in b have colour c.
+inline int CountColour(const TBitmap& b, const TRect& r, TColor c) {
+  int n = 0;
+  for (int y = r.Top; y < r.Bottom; ++y)
+    for (int x = r.Left; x < r.Right; ++x) n += b.GetPixel(x, y) == c;
+  return n;
+}
+
+}  // namespace pelorin::testing
