@@ -32,6 +32,7 @@ class TBitBtn : public TButton {
 public:
   explicit TBitBtn(TComponent* owner);
   std::string ClassName() const override { return "TBitBtn"; }
+  void DefineProperties(TFiler& filer) override;
   TBitBtnKind Kind() const { return kind_; }
   // A kind sets the caption and the modal result (bkClose closes the form).
   void SetKind(TBitBtnKind kind);
@@ -63,6 +64,7 @@ class TSpeedButton : public TGraphicControl {
 public:
   explicit TSpeedButton(TComponent* owner);
   std::string ClassName() const override { return "TSpeedButton"; }
+  void DefineProperties(TFiler& filer) override;
   bool Down() const { return down_; }
   // In a group (GroupIndex > 0) going down lifts the others of the group.
   void SetDown(bool v);

@@ -24,6 +24,7 @@ protected:
 class TRangeControl : public TWinControl {
 public:
   explicit TRangeControl(TComponent* owner) : TWinControl(owner) {}
+  void DefineProperties(TFiler& filer) override;
   int Min() const { return min_; }
   int Max() const { return max_; }
   int Position() const;
@@ -91,6 +92,7 @@ class TStatusBar : public TWinControl {
 public:
   explicit TStatusBar(TComponent* owner);
   std::string ClassName() const override { return "TStatusBar"; }
+  void DefineProperties(TFiler& filer) override;
   int PanelCount() const { return static_cast<int>(panels_.size()); }
   const TStatusPanel& Panel(int index) const { return panels_.at(static_cast<size_t>(index)); }
   void SetPanels(std::vector<TStatusPanel> panels);
@@ -113,6 +115,7 @@ class TToolBar : public TWinControl {
 public:
   explicit TToolBar(TComponent* owner);
   std::string ClassName() const override { return "TToolBar"; }
+  void DefineProperties(TFiler& filer) override;
   bool Flat() const { return flat_; }
   void SetFlat(bool v);
 
@@ -130,6 +133,7 @@ class TCustomTabControl : public TWinControl {
 public:
   explicit TCustomTabControl(TComponent* owner);
   std::string ClassName() const override { return "TCustomTabControl"; }
+  void DefineProperties(TFiler& filer) override;
   bool MultiLine() const { return multiLine_; }
   void SetMultiLine(bool v);
   TTabPosition TabPosition() const { return tabPosition_; }
@@ -177,6 +181,7 @@ public:
   explicit TTabSheet(TComponent* owner);
   ~TTabSheet() override;
   std::string ClassName() const override { return "TTabSheet"; }
+  void DefineProperties(TFiler& filer) override;
   TPageControl* PageControl() const;
   void SetPageControl(TPageControl* pc);
   void SetParent(TWinControl* parent) override;
@@ -196,6 +201,7 @@ class TPageControl : public TCustomTabControl {
 public:
   explicit TPageControl(TComponent* owner);
   std::string ClassName() const override { return "TPageControl"; }
+  void DefineProperties(TFiler& filer) override;
   int PageCount() const { return static_cast<int>(pages_.size()); }
   TTabSheet* Pages(int index) const { return pages_.at(static_cast<size_t>(index)); }
   TTabSheet* ActivePage() const { return activePage_; }

@@ -89,11 +89,7 @@ void TControl::SetParent(TWinControl* parent) {
   if (parent_) parent_->RemoveControl(this);
   parent_ = nullptr;
   if (parent) {
-    if (parentFont_) {
-      const bool keep = parentFont_;
-      font_.Assign(parent->Font());
-      parentFont_ = keep;
-    }
+    if (parentFont_) InheritFont(parent->Font());
     parent->InsertControl(this);
   }
 }
@@ -142,13 +138,17 @@ void TControl::SetColor(TColor color) {
 
 void TControl::SetParentFont(bool value) {
   parentFont_ = value;
-  if (value && parent_) {
-    font_.Assign(parent_->Font());
-    parentFont_ = true;
-  }
+  if (value && parent_) InheritFont(parent_->Font());
+}
+
+void TControl::InheritFont(const TFont& font) {
+  inheritingFont_ = true;
+  font_.Assign(font);
+  inheritingFont_ = false;
 }
 
 void TControl::FontChanged() {
+  if (!inheritingFont_) parentFont_ = false;
   Perform(CM_FONTCHANGED);
   Invalidate();
 }
@@ -210,10 +210,7 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {
   font_.OnChange = [this] {
     if (handle_) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);
     for (TControl* c : controls_)
-      if (c->parentFont_) {
-        c->font_.Assign(font_);
-        c->parentFont_ = true;
-      }
+      if (c->parentFont_) c->InheritFont(font_);
     FontChanged();
   };
 }

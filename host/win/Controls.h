@@ -28,6 +28,9 @@ public:
   explicit TControl(TComponent* owner);
   ~TControl() override;
   std::string ClassName() const override { return "TControl"; }
+  void DefineProperties(TFiler& filer) override;
+  // A control read nested in a windowed control takes it as its parent.
+  void SetParentComponent(TComponent* parent) override;
 
   // Every message to the control goes through WindowProc; by default it is
   // bound to WndProc. Replace it to filter the control's messages.
@@ -92,8 +95,9 @@ protected:
   virtual void WndProc(TMessage& message);
   // What happens to a message nobody handled.
   virtual void DefaultHandler(TMessage& message);
-  // Told about changes of the parent's font when ParentFont is set.
+  // Told about every change of Font; one not copied from the parent ends ParentFont.
   void FontChanged();
+  void InheritFont(const TFont& font);
   virtual void TextChanged() {}
 
   TWinControl* parent_ = nullptr;
@@ -102,6 +106,7 @@ protected:
   bool visible_ = true;
   bool enabled_ = true;
   bool parentFont_ = true;
+  bool inheritingFont_ = false;  // the font is being copied from the parent
   bool showHint_ = false;
   bool mouseInControl_ = false;
   bool pressed_ = false;

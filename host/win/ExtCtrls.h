@@ -13,6 +13,7 @@ class TCustomPanel : public TCustomControl {
 public:
   explicit TCustomPanel(TComponent* owner);
   std::string ClassName() const override { return "TCustomPanel"; }
+  void DefineProperties(TFiler& filer) override;
   TPanelBevel BevelOuter() const { return bevelOuter_; }
   void SetBevelOuter(TPanelBevel b);
   TPanelBevel BevelInner() const { return bevelInner_; }
@@ -37,6 +38,7 @@ class TCustomRadioGroup : public TCustomGroupBox {
 public:
   explicit TCustomRadioGroup(TComponent* owner);
   std::string ClassName() const override { return "TCustomRadioGroup"; }
+  void DefineProperties(TFiler& filer) override;
   const TStringList& Items() const { return items_; }
   void SetItems(const TStringList& items);
   int ItemIndex() const { return itemIndex_; }
@@ -77,6 +79,7 @@ public:
   explicit TTimer(TComponent* owner);
   ~TTimer() override;
   std::string ClassName() const override { return "TTimer"; }
+  void DefineProperties(TFiler& filer) override;
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool v);
   unsigned Interval() const { return interval_; }

@@ -46,6 +46,7 @@ public:
   explicit TCustomForm(TComponent* owner);
   ~TCustomForm() override;
   std::string ClassName() const override { return "TCustomForm"; }
+  void DefineProperties(TFiler& filer) override;
 
   TMainMenu* Menu() const { return menu_; }
   void SetMenu(TMainMenu* menu);

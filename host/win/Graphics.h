@@ -35,6 +35,7 @@ class TFont : public TGraphicsObject {
 public:
   TFont();
   std::string ClassName() const override { return "TFont"; }
+  void DefineProperties(TFiler& filer) override;
   void Assign(const TPersistent& source) override;
 
   // HFONT made with CreateFontIndirectW from the current attributes.

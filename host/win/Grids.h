@@ -12,6 +12,7 @@ class TCustomGrid : public TCustomControl {
 public:
   explicit TCustomGrid(TComponent* owner);
   std::string ClassName() const override { return "TCustomGrid"; }
+  void DefineProperties(TFiler& filer) override;
   int RowCount() const { return rowCount_; }
   void SetRowCount(int n);
   int ColCount() const { return colCount_; }

@@ -38,6 +38,7 @@ public:
   explicit TImageList(TComponent* owner);
   ~TImageList() override;
   std::string ClassName() const override { return "TImageList"; }
+  void DefineProperties(TFiler& filer) override;
   int Width() const { return width_; }
   int Height() const { return height_; }
   // Changing the size clears the list.
@@ -71,6 +72,9 @@ public:
   explicit TMenuItem(TComponent* owner);
   ~TMenuItem() override;
   std::string ClassName() const override { return "TMenuItem"; }
+  void DefineProperties(TFiler& filer) override;
+  // An item read nested in a menu or an item joins its items.
+  void SetParentComponent(TComponent* parent) override;
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption);
@@ -141,6 +145,7 @@ public:
   explicit TMenu(TComponent* owner);
   ~TMenu() override;
   std::string ClassName() const override { return "TMenu"; }
+  void DefineProperties(TFiler& filer) override;
   // The root item; its children are the menu's items.
   TMenuItem* Items() const { return items_; }
   TImageList* Images() const { return images_; }

@@ -23,6 +23,7 @@ class TButton : public TButtonControl {
 public:
   explicit TButton(TComponent* owner);
   std::string ClassName() const override { return "TButton"; }
+  void DefineProperties(TFiler& filer) override;
   bool Default() const { return default_; }
   void SetDefault(bool v);
   bool Cancel() const { return cancel_; }
@@ -47,6 +48,7 @@ class TCustomCheckBox : public TButtonControl {
 public:
   explicit TCustomCheckBox(TComponent* owner);
   std::string ClassName() const override { return "TCustomCheckBox"; }
+  void DefineProperties(TFiler& filer) override;
   bool Checked() const { return State() == cbChecked; }
   void SetChecked(bool v) { SetState(v ? cbChecked : cbUnchecked); }
   TCheckBoxState State() const;
@@ -77,6 +79,7 @@ class TRadioButton : public TButtonControl {
 public:
   explicit TRadioButton(TComponent* owner);
   std::string ClassName() const override { return "TRadioButton"; }
+  void DefineProperties(TFiler& filer) override;
   bool Checked() const { return checked_; }
   // Checking one unchecks the other radio buttons of the same parent.
   void SetChecked(bool v);
@@ -96,6 +99,7 @@ class TLabel : public TGraphicControl {
 public:
   explicit TLabel(TComponent* owner);
   std::string ClassName() const override { return "TLabel"; }
+  void DefineProperties(TFiler& filer) override;
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool v);
   bool AutoSize() const { return autoSize_; }
@@ -119,6 +123,7 @@ class TCustomEdit : public TWinControl {
 public:
   explicit TCustomEdit(TComponent* owner);
   std::string ClassName() const override { return "TCustomEdit"; }
+  void DefineProperties(TFiler& filer) override;
   bool ReadOnly() const { return readOnly_; }
   void SetReadOnly(bool v);
   int MaxLength() const { return maxLength_; }
@@ -146,6 +151,7 @@ class TCustomMemo : public TCustomEdit {
 public:
   explicit TCustomMemo(TComponent* owner);
   std::string ClassName() const override { return "TCustomMemo"; }
+  void DefineProperties(TFiler& filer) override;
   // The text as lines (CR LF or LF separated).
   TStringList Lines() const;
   void SetLines(const TStringList& lines);
@@ -173,6 +179,7 @@ class TCustomListBox : public TWinControl {
 public:
   explicit TCustomListBox(TComponent* owner);
   std::string ClassName() const override { return "TCustomListBox"; }
+  void DefineProperties(TFiler& filer) override;
   const TStringList& Items() const { return items_; }
   void SetItems(const TStringList& items);
   int AddItem(const std::string& item);
@@ -201,6 +208,7 @@ class TCustomComboBox : public TWinControl {
 public:
   explicit TCustomComboBox(TComponent* owner);
   std::string ClassName() const override { return "TCustomComboBox"; }
+  void DefineProperties(TFiler& filer) override;
   const TStringList& Items() const { return items_; }
   void SetItems(const TStringList& items);
   int AddItem(const std::string& item);
@@ -251,6 +259,7 @@ class TScrollBar : public TWinControl {
 public:
   explicit TScrollBar(TComponent* owner);
   std::string ClassName() const override { return "TScrollBar"; }
+  void DefineProperties(TFiler& filer) override;
   TScrollBarKind Kind() const { return kind_; }
   void SetKind(TScrollBarKind k);
   int Min() const { return min_; }
