@@ -119,6 +119,8 @@ public:
   const TRect& MeasuredClientRect() const { return clientRect_; }
   const std::vector<std::unique_ptr<TWinSysButton>>& SysButtons() const { return buttons_; }
   const TBitmap& TitleCache() const { return titleCache_; }
+  // Where the caption text (with its back image margins) went at the last paint.
+  const TRect& CaptionTextRect() const { return captionTextRect_; }
   const TBitmap& FormIcon() const { return formIcon_; }
   // How many times a region was built (tests: moves must not rebuild).
   int RegionBuilds() const { return regionBuilds_; }

@@ -66,7 +66,8 @@ bool TWinSkinForm::HandleNCMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
       }
       return false;
     case WM_NCLBUTTONUP:
-      if (found && found == CurrentObject) {
+      // Only the button the press started on acts.
+      if (found && found == CurrentObject && found->State == nsPressed) {
         found->MouseUp();
         DoSysButtonAction(screen);
       }

@@ -1,0 +1,184 @@
+// A skinned frame on a real window: fitting, region, giving back, re-skinning
+// and leaks.
+#include <gtest/gtest.h>
+
+#include "formframe/FrameMetrics.h"
+#include "host/win/platform/GdiCounters.h"
+#include "tests/win/FrameTestUtil.h"
+#include "tools/skingen/SkinTheme.h"
+
+namespace pelorin {
+namespace {
+
+using namespace frametest;
+
+class FrameWindow : public ::testing::Test {
+protected:
+  static void SetUpTestSuite() {
+    slate = MakeSkin(skingen::SlateTheme()).release();
+    plain = MakeSkin(skingen::PlainTheme()).release();
+  }
+  static void TearDownTestSuite() {
+    delete slate;
+    delete plain;
+  }
+  static TSkinData* slate;
+  static TSkinData* plain;
+};
+TSkinData* FrameWindow::slate = nullptr;
+TSkinData* FrameWindow::plain = nullptr;
+
+bool RegionHasPoint(HWND wnd, int x, int y) {
+  HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+  const bool has = GetWindowRgn(wnd, rgn) != ERROR && PtInRegion(rgn, x, y);
+  DeleteObject(rgn);
+  return has;
+}
+
+bool RegionIsRect(HWND wnd, int w, int h) {
+  HRGN rgn = CreateRectRgn(0, 0, 0, 0), rect = CreateRectRgn(0, 0, w, h);
+  const bool same = GetWindowRgn(wnd, rgn) != ERROR && EqualRgn(rgn, rect);
+  DeleteObject(rgn);
+  DeleteObject(rect);
+  return same;
+}
+
+TEST_F(FrameWindow, ActivationFitsTheSkinnedFrameAndDetachGivesEverythingBack) {
+  ASSERT_FALSE(slate->Empty);
+  TTestWindow w;
+  RECT client0, window0;
+  GetClientRect(w.wnd, &client0);
+  window0 = w.WindowRect();
+  const LONG_PTR proc0 = GetWindowLongPtrW(w.wnd, GWLP_WNDPROC);
+  const LONG_PTR style0 = GetWindowLongPtrW(w.wnd, GWL_STYLE);
+
+  {
+    TWinSkinForm skinner(slate);
+    Skin(skinner, w.wnd);
+    ASSERT_TRUE(skinner.Attached());
+    EXPECT_EQ(skinner.Stage(), stActive);
+    EXPECT_EQ(skinner.FrameKind(), frSizeable);
+    const TFrameMetrics m = skinner.Metrics();
+    EXPECT_EQ(m, MeasureFrame(*slate, frSizeable, 0));
+    EXPECT_GT(m.Top, 0);
+
+    // The client keeps its size; the frame around it is the skin's.
+    RECT client;
+    GetClientRect(w.wnd, &client);
+    EXPECT_EQ(client.right, client0.right);
+    EXPECT_EQ(client.bottom, client0.bottom);
+    const RECT cw = w.ClientInWindow(), wr = w.WindowRect();
+    EXPECT_EQ(cw.left, m.Left);
+    EXPECT_EQ(cw.top, m.Top);
+    EXPECT_EQ((wr.right - wr.left) - cw.right, m.Right);
+    EXPECT_EQ((wr.bottom - wr.top) - cw.bottom, m.Bottom);
+    EXPECT_EQ(wr.left, window0.left);
+    EXPECT_EQ(wr.top, window0.top);
+    // The system's caption buttons are gone while skinned.
+    EXPECT_EQ(GetWindowLongPtrW(w.wnd, GWL_STYLE) & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+    EXPECT_TRUE(skinner.HasRegion());
+
+    skinner.Detach();
+    EXPECT_FALSE(skinner.Attached());
+  }
+  EXPECT_EQ(GetWindowLongPtrW(w.wnd, GWLP_WNDPROC), proc0);
+  EXPECT_EQ(GetWindowLongPtrW(w.wnd, GWL_STYLE), style0);
+  const RECT back = w.WindowRect();
+  EXPECT_EQ(back.right - back.left, window0.right - window0.left);
+  EXPECT_EQ(back.bottom - back.top, window0.bottom - window0.top);
+  RECT client;
+  GetClientRect(w.wnd, &client);
+  EXPECT_EQ(client.right, client0.right);
+  EXPECT_EQ(client.bottom, client0.bottom);
+  HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(GetWindowRgn(w.wnd, rgn), ERROR);
+  DeleteObject(rgn);
+
+  // Attached but never activated: detaching must not change the size.
+  {
+    TWinSkinForm skinner(slate);
+    skinner.AttachWindow(w.wnd);
+    skinner.Detach();
+  }
+  const RECT again = w.WindowRect();
+  EXPECT_EQ(again.right - again.left, window0.right - window0.left);
+  EXPECT_EQ(again.bottom - again.top, window0.bottom - window0.top);
+}
+
+TEST_F(FrameWindow, RoundedSkinShapesTheWindowAndOnlyResizingRebuildsIt) {
+  TTestWindow w;
+  TWinSkinForm skinner(slate);
+  Skin(skinner, w.wnd);
+  RECT wr = w.WindowRect();
+  int width = wr.right - wr.left, height = wr.bottom - wr.top;
+  EXPECT_FALSE(RegionHasPoint(w.wnd, 0, 0));
+  EXPECT_FALSE(RegionHasPoint(w.wnd, width - 1, 0));
+  EXPECT_TRUE(RegionHasPoint(w.wnd, width / 2, 1));
+  EXPECT_TRUE(RegionHasPoint(w.wnd, width / 2, height / 2));
+  EXPECT_FALSE(RegionIsRect(w.wnd, width, height));
+
+  const int builds = skinner.RegionBuilds();
+  SetWindowPos(w.wnd, nullptr, 90, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Pump();
+  EXPECT_EQ(skinner.RegionBuilds(), builds);
+  SetWindowPos(w.wnd, nullptr, 0, 0, width + 50, height + 20, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Pump();
+  EXPECT_EQ(skinner.RegionBuilds(), builds + 1);
+  EXPECT_TRUE(RegionHasPoint(w.wnd, width + 40, height / 2));
+  EXPECT_FALSE(RegionHasPoint(w.wnd, width + 49, 0));
+
+  // An opaque skin gives the plain rectangle.
+  TTestWindow w2;
+  TWinSkinForm flat(plain);
+  Skin(flat, w2.wnd);
+  wr = w2.WindowRect();
+  EXPECT_TRUE(RegionIsRect(w2.wnd, wr.right - wr.left, wr.bottom - wr.top));
+}
+
+TEST_F(FrameWindow, SwitchingSkinsRemeasuresRefitsAndReshapes) {
+  TTestWindow w;
+  RECT client0;
+  GetClientRect(w.wnd, &client0);
+  TWinSkinForm skinner(slate);
+  Skin(skinner, w.wnd);
+  skinner.SetSkinData(plain);
+  skinner.ApplySkinChange();
+  Pump();
+  EXPECT_EQ(skinner.Stage(), stActive);
+  EXPECT_EQ(skinner.Metrics(), MeasureFrame(*plain, frSizeable, 0));
+  RECT client;
+  GetClientRect(w.wnd, &client);
+  EXPECT_EQ(client.right, client0.right);
+  EXPECT_EQ(client.bottom, client0.bottom);
+  const RECT cw = w.ClientInWindow(), wr = w.WindowRect();
+  EXPECT_EQ(cw.top, skinner.Metrics().Top);
+  EXPECT_TRUE(RegionIsRect(w.wnd, wr.right - wr.left, wr.bottom - wr.top));
+  // The re-skin message does the same for a switch back.
+  skinner.SetSkinData(slate);
+  SendMessageW(w.wnd, WM_SKIN_RESKIN, 0, 0);  // a raw window: only host forms answer it
+  EXPECT_EQ(skinner.Metrics(), MeasureFrame(*plain, frSizeable, 0));
+}
+
+TEST_F(FrameWindow, TwoHundredSkinCyclesLeakNoGdiObjects) {
+  TTestWindow w;
+  {
+    // The shared frame buffer grows once; that is not a leak.
+    TWinSkinForm warm(slate);
+    Skin(warm, w.wnd);
+    warm.PaintFrame();
+  }
+  const long live = GdiCounters::Live();
+  RECT window0 = w.WindowRect();
+  for (int i = 0; i < 200; ++i) {
+    TWinSkinForm skinner(i % 2 ? slate : plain);
+    Skin(skinner, w.wnd);
+    skinner.PaintFrame();
+  }
+  EXPECT_EQ(GdiCounters::Live(), live);
+  const RECT after = w.WindowRect();
+  EXPECT_EQ(after.right - after.left, window0.right - window0.left);
+  EXPECT_EQ(after.bottom - after.top, window0.bottom - window0.top);
+}
+
+}  // namespace
+}  // namespace pelorin
