@@ -1,0 +1,223 @@
+// The skinned menu bar on a live window: the native bar removed and put
+// back, the bar's pixels, hit testing and accelerators, commands of plain and
+// disabled items, and moving between bar items while a popup is open.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "host/win/Graphics.h"
+#include "manager/ManagerCore.h"
+#include "menus/win/WinSkinMenu.h"
+#include "MenuTestUtil.h"
+#include "skinmodel/WinSkinData.h"
+
+using namespace pelorin;
+using namespace pelorin::testing;
+
+namespace {
+std::vector<WPARAM> commands;
+
+LRESULT CALLBACK RecordingProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_COMMAND) commands.push_back(wParam);
+  return DefWindowProcW(wnd, msg, wParam, lParam);
+}
+
+HWND MakeWindowWithMenu(HMENU menu) {
+  static const bool registered = [] {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = RecordingProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"PelorinMenuBarTest";
+    return RegisterClassW(&wc) != 0;
+  }();
+  EXPECT_TRUE(registered);
+  return CreateWindowExW(0, L"PelorinMenuBarTest", L"Menus", WS_OVERLAPPEDWINDOW, 40, 40, 400, 300,
+                         nullptr, menu, GetModuleHandleW(nullptr), nullptr);
+}
+
+HMENU Popup(const wchar_t* first, UINT id) {
+  HMENU m = CreatePopupMenu();
+  AppendMenuW(m, MF_STRING, id, first);
+  AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(m, MF_STRING, id + 1, L"Second");
+  return m;
+}
+
+// File (popup), Go (command 300), Edit (disabled popup), View (popup).
+HMENU SampleMenu() {
+  HMENU bar = CreateMenu();
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(Popup(L"&Open", 100)), L"&File");
+  AppendMenuW(bar, MF_STRING, 300, L"&Go");
+  AppendMenuW(bar, MF_POPUP | MF_GRAYED, reinterpret_cast<UINT_PTR>(Popup(L"Cut", 200)), L"&Edit");
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(Popup(L"Zoom", 400)), L"&View");
+  return bar;
+}
+
+void Pump() {
+  MSG m;
+  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&m);
+    DispatchMessageW(&m);
+  }
+}
+
+class MenuBarTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    EnsureSkinManager();
+    skin = std::make_unique<TSkinData>(nullptr);
+    GiveMenuItemImage(*skin);
+    skin->MenuBar = std::make_unique<TDataSkinObject>("MenuBar");
+    // Two stacked frames: active on top, inactive below.
+    skin->MenuBar->Bitmap.SetSize(30, 40);
+    skin->MenuBar->Bitmap.FillRect({0, 0, 30, 20}, MakeRGB(0, 0, 120));
+    skin->MenuBar->Bitmap.FillRect({0, 20, 30, 40}, MakeRGB(0, 120, 0));
+    skin->MenuBar->Margins = {2, 0, 2, 0};
+    skin->colors[csMenuBarText] = MakeRGB(255, 255, 255);
+    skin->colors[csButtonHilight] = MakeRGB(255, 0, 0);
+    commands.clear();
+  }
+  void TearDown() override {
+    skin.reset();
+    DestroySkinManager();
+  }
+  std::unique_ptr<TSkinData> skin;
+  TNCObjectOwner owner;
+};
+}  // namespace
+
+TEST_F(MenuBarTest, NativeBarGoesWhileSkinnedAndComesBack) {
+  HMENU menu = SampleMenu();
+  HWND wnd = MakeWindowWithMenu(menu);
+  RECT before;
+  GetClientRect(wnd, &before);
+  {
+    TWinSkinMenu bar(owner, wnd, skin.get(), nullptr);
+    bar.LoadMenuItems();
+    EXPECT_EQ(GetMenu(wnd), nullptr);
+    ASSERT_EQ(bar.Count(), 4);
+    EXPECT_EQ(bar.Items()[0]->Caption, "&File");
+    EXPECT_TRUE(bar.Items()[0]->SubMenu);
+    EXPECT_EQ(bar.Items()[1]->Command, 300u);
+    EXPECT_FALSE(bar.Items()[2]->Enabled);
+    RECT skinned;
+    GetClientRect(wnd, &skinned);
+    EXPECT_GT(skinned.bottom, before.bottom);  // the native bar's room went to the client
+
+    // Something puts the native bar back while skinned: it is taken away again.
+    SetMenu(wnd, menu);
+    Pump();
+    EXPECT_EQ(GetMenu(wnd), nullptr);
+    bar.RestoreMenu();
+  }
+  EXPECT_EQ(GetMenu(wnd), menu);
+  DestroyWindow(wnd);
+
+  // A window whose menu has no items keeps it.
+  HMENU empty = CreateMenu();
+  wnd = MakeWindowWithMenu(empty);
+  TWinSkinMenu bar(owner, wnd, skin.get(), nullptr);
+  bar.LoadMenuItems();
+  EXPECT_EQ(bar.Count(), 0);
+  EXPECT_EQ(GetMenu(wnd), empty);
+  DestroyWindow(wnd);
+}
+
+TEST_F(MenuBarTest, PaintsTheBarAndPlacesItems) {
+  HWND wnd = MakeWindowWithMenu(SampleMenu());
+  TWinSkinMenu bar(owner, wnd, skin.get(), nullptr);
+  bar.LoadMenuItems();
+  TBitmap target(300, 60);
+  TBitmapCanvas canvas(target);
+  const TRect r{4, 30, 296, 50};
+  bar.PaintMenuBar(canvas.Handle(), r, true);
+  canvas.Flush();
+  EXPECT_EQ(target.GetPixel(290, 40), MakeRGB(0, 0, 120));
+  EXPECT_EQ(target.GetPixel(3, 40), MakeRGB(0, 0, 0));  // nothing outside
+  EXPECT_EQ(bar.BarRect, r);
+  const auto& items = bar.Items();
+  EXPECT_EQ(items[0]->BoundsRect.Left, r.Left + 2 + 4);
+  EXPECT_EQ(items[0]->BoundsRect.Bottom, r.Bottom - 1);
+  EXPECT_EQ(items[1]->BoundsRect.Left, items[0]->BoundsRect.Right);
+  EXPECT_GT(CountColour(target, items[0]->BoundsRect, MakeRGB(255, 255, 255)), 5);
+  // The disabled item's text is not in the bar text colour.
+  EXPECT_EQ(CountColour(target, items[2]->BoundsRect, MakeRGB(255, 255, 255)), 0);
+
+  bar.PaintMenuBar(canvas.Handle(), r, false);
+  canvas.Flush();
+  EXPECT_EQ(target.GetPixel(290, 40), MakeRGB(0, 120, 0));
+
+  EXPECT_EQ(bar.FindMenuBtnAt({items[1]->BoundsRect.Left, 35}), items[1].get());
+  EXPECT_EQ(bar.FindMenuBtnAt({290, 35}), nullptr);
+  EXPECT_EQ(bar.FindMenuAccel('v'), items[3].get());
+  EXPECT_EQ(bar.FindMenuAccel('E'), nullptr);  // disabled
+
+  // A hot item gets a one-pixel frame over the saved background.
+  bar.PaintTarget = canvas.Handle();
+  items[3]->MouseEnter();
+  canvas.Flush();
+  const TRect b = items[3]->BoundsRect;
+  EXPECT_EQ(target.GetPixel(b.Left, b.Top), MakeRGB(255, 0, 0));
+  EXPECT_EQ(target.GetPixel(b.Right - 1, b.Bottom - 1), MakeRGB(255, 0, 0));
+  EXPECT_EQ(target.GetPixel(b.Left + 1, b.Top + 1), MakeRGB(0, 120, 0));
+  items[3]->MouseLeave();
+  canvas.Flush();
+  EXPECT_EQ(target.GetPixel(b.Left, b.Top), MakeRGB(0, 120, 0));
+  DestroyWindow(wnd);
+}
+
+TEST_F(MenuBarTest, PlainAndDisabledItemsOpenNothing) {
+  HWND wnd = MakeWindowWithMenu(SampleMenu());
+  TWinSkinMenu bar(owner, wnd, skin.get(), nullptr);
+  bar.LoadMenuItems();
+  TBitmap target(400, 60);
+  TBitmapCanvas canvas(target);
+  bar.PaintMenuBar(canvas.Handle(), {4, 30, 396, 50}, true);
+
+  EXPECT_FALSE(bar.PopupMenuBtn(*bar.Items()[1]));
+  Pump();
+  EXPECT_EQ(commands, std::vector<WPARAM>{300});
+  commands.clear();
+  EXPECT_TRUE(bar.PopupMenuBtn(*bar.Items()[2]));  // returns at once
+  Pump();
+  EXPECT_TRUE(commands.empty());
+  EXPECT_EQ(TWinSkinMenu::TrackedMenu(), nullptr);
+  DestroyWindow(wnd);
+}
+
+namespace {
+std::vector<int> seenOpen;
+int ticks = 0;
+VOID CALLBACK WatchMenu(HWND, UINT, UINT_PTR, DWORD) {
+  ++ticks;
+  seenOpen.push_back(TWinSkinMenu::TrackedIndex());
+  HWND popup = FindWindowW(L"#32768", nullptr);
+  if (ticks == 1 && popup) {
+    PostMessageW(popup, WM_KEYDOWN, VK_RIGHT, 0);
+  } else if (ticks >= 2) {
+    EndMenu();
+  }
+}
+}  // namespace
+
+TEST_F(MenuBarTest, RightArrowInTheLastPopupOpensTheFirst) {
+  HWND wnd = MakeWindowWithMenu(SampleMenu());
+  SetForegroundWindow(wnd);
+  TWinSkinMenu bar(owner, wnd, skin.get(), nullptr);
+  bar.LoadMenuItems();
+  TBitmap target(400, 60);
+  TBitmapCanvas canvas(target);
+  bar.PaintMenuBar(canvas.Handle(), {4, 30, 396, 50}, true);
+  Pump();
+  seenOpen.clear();
+  ticks = 0;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 150, WatchMenu);
+  EXPECT_TRUE(bar.PopupMenuBtn(*bar.Items()[3]));
+  KillTimer(nullptr, timer);
+  ASSERT_GE(seenOpen.size(), 2u);
+  EXPECT_EQ(seenOpen[0], 3);
+  EXPECT_EQ(seenOpen[1], 0);
+  EXPECT_EQ(TWinSkinMenu::TrackedMenu(), nullptr);
+  EXPECT_FALSE(bar.Tracking());
+  DestroyWindow(wnd);
+}
