@@ -109,14 +109,13 @@ void TScrollingWinControl::ScrollBy(int dx, int dy) {
   if (dx == 0 && dy == 0) return;
   scrollPos_.X -= dx;
   scrollPos_.Y -= dy;
+  // Children move through SetBounds, so their recorded bounds follow the
+  // scroll (Wine's ScrollWindowEx does not move child windows reliably).
   for (int i = 0; i < ControlCount(); ++i) {
     TControl* c = Controls(i);
-    if (!dynamic_cast<TWinControl*>(c)) c->SetBounds(c->Left() + dx, c->Top() + dy, c->Width(), c->Height());
+    if (c->Align() == alNone) c->SetBounds(c->Left() + dx, c->Top() + dy, c->Width(), c->Height());
   }
-  if (handle_) ScrollWindowEx(handle_, dx, dy, nullptr, nullptr, nullptr, nullptr, SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
-  else
-    for (int i = 0; i < ControlCount(); ++i)
-      if (auto* w = dynamic_cast<TWinControl*>(Controls(i))) w->SetBounds(w->Left() + dx, w->Top() + dy, w->Width(), w->Height());
+  if (handle_) InvalidateRect(handle_, nullptr, TRUE);
 }
 
 void TScrollingWinControl::WndProc(TMessage& m) {
