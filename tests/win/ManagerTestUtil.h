@@ -189,8 +189,6 @@ protected:
     data.back()->Empty = !loaded;
     return data.back().get();
   }
-  // Plain popups by default: without a window manager Wine waits two seconds
-  // to unmap a captioned window.
   HWND Window(int w = 300, int h = 200, DWORD style = WS_POPUP, const wchar_t* cls = L"PelorinMgrTest",
               HWND parent = nullptr) {
     HWND wnd = MakeWindow(cls, style, w, h, parent);
