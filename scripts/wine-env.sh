@@ -48,6 +48,13 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "wine-env: creating Wine prefix $WINEPREFIX" >&2
   "$wine" wineboot -i </dev/null >/dev/null 2>&1 9>&-
 fi
+# Without a window manager on Xvfb, Wine waits about 2 s whenever a managed
+# top-level window is hidden or destroyed; unmanaged windows make window
+# tests fast. Set once per prefix.
+if [ ! -f "$WINEPREFIX/.pelorin-unmanaged" ]; then
+  "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1 9>&- \
+    && touch "$WINEPREFIX/.pelorin-unmanaged"
+fi
 # Start Wine's background services now, detached from our output: started by
 # the first test program they would inherit its pipes and keep ctest waiting.
 "$wine" wineboot </dev/null >/dev/null 2>&1 9>&-
