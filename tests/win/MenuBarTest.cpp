@@ -8,6 +8,7 @@
 #include "host/win/Graphics.h"
 #include "manager/ManagerCore.h"
 #include "menus/win/WinSkinMenu.h"
+#include "menus/win/WinSkinPopMenu.h"
 #include "MenuTestUtil.h"
 #include "skinmodel/WinSkinData.h"
 
@@ -219,5 +220,59 @@ TEST_F(MenuBarTest, RightArrowInTheLastPopupOpensTheFirst) {
   EXPECT_EQ(seenOpen[1], 0);
   EXPECT_EQ(TWinSkinMenu::TrackedMenu(), nullptr);
   EXPECT_FALSE(bar.Tracking());
+  DestroyWindow(wnd);
+}
+
+namespace {
+TBitmap printed;
+bool printedFrameSkinned = false;
+const TSkinModel* printSkin = nullptr;
+VOID CALLBACK PrintMenu(HWND, UINT, UINT_PTR, DWORD) {
+  HWND popup = FindWindowW(L"#32768", nullptr);
+  if (popup && printed.Empty()) {
+    // The manager would attach this at creation; here it comes late.
+    printedFrameSkinned = PopupMenuSkinners().Attach(popup, printSkin) != nullptr;
+    RECT wr;
+    GetWindowRect(popup, &wr);
+    printed.SetSize(wr.right - wr.left, wr.bottom - wr.top);
+    SendMessageW(popup, WM_PRINT, reinterpret_cast<WPARAM>(printed.DC()),
+                 PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
+    GdiFlush();
+    PopupMenuSkinners().Release(popup);
+  }
+  EndMenu();
+}
+}  // namespace
+
+TEST_F(MenuBarTest, OpenPopupIsDrawnFromTheSkin) {
+  EnsureSkinManager().Active = true;
+  skin->MenuBackground = std::make_unique<TDataSkinObject>("MenuBackground");
+  skin->MenuBackground->Bitmap.SetSize(12, 12);
+  skin->MenuBackground->Bitmap.Fill(MakeRGB(250, 0, 250 - 1));
+  HWND wnd = MakeWindowWithMenu(SampleMenu());
+  TWinSkinMenu bar(owner, wnd, skin.get(), nullptr);
+  bar.LoadMenuItems();
+  TBitmap target(400, 60);
+  TBitmapCanvas canvas(target);
+  bar.PaintMenuBar(canvas.Handle(), {4, 30, 396, 50}, true);
+  printed.Clear();
+  printSkin = skin.get();
+  const UINT_PTR timer = SetTimer(nullptr, 0, 200, PrintMenu);
+  bar.PopupMenuBtn(*bar.Items()[0]);
+  KillTimer(nullptr, timer);
+  ASSERT_FALSE(printed.Empty());
+  EXPECT_TRUE(printedFrameSkinned);
+  // The frame's corner; down the right of the items: the first item selected
+  // (frame 4), then the separator, 8 high, and the third item, both drawn
+  // from frame 1 (a native separator is an item with an etched line).
+  EXPECT_EQ(printed.GetPixel(0, 0), MakeRGB(250, 0, 249));
+  const int x = printed.Width() - 6;
+  int selectedRows = 0, normalRows = 0;
+  for (int y = 3; y < printed.Height() - 3; ++y) {
+    selectedRows += printed.GetPixel(x, y) == kFrameColours[3];
+    normalRows += printed.GetPixel(x, y) == kFrameColours[0];
+  }
+  EXPECT_GT(selectedRows, 8);
+  EXPECT_EQ(normalRows, selectedRows + 8);
   DestroyWindow(wnd);
 }
