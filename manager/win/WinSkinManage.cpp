@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "menus/win/WinSkinPopMenu.h"
 #include "skinmodel/WinSkinData.h"
 
 namespace pelorin {
@@ -46,6 +47,7 @@ TSkinManage::~TSkinManage() {
   if (gHookManager == this) gHookManager = nullptr;
   while (!FormSkinners().empty())
     DetachAndFree(static_cast<TWinFormSkinner*>(FormSkinners().back().get()), true);
+  PopupMenuSkinners().Clear();
 }
 
 LRESULT TSkinManage::HookEvent(int code, WPARAM wParam, LPARAM lParam) {
@@ -176,6 +178,7 @@ void TSkinManage::RemoveSkinData(TSkinData* data) {
     auto* skinner = static_cast<TWinFormSkinner*>(FormSkinners()[i].get());
     if (skinner->SkinData() == data) DetachAndFree(skinner, false);
   }
+  PopupMenuSkinners().ReleaseSkin(data);
   TSkinManageCore::RemoveSkinData(data);
 }
 
@@ -257,9 +260,13 @@ void TSkinManage::SetMdiMax(bool value) {
   }
 }
 
-// Popup menu windows are skinned by the popup skinners, which come later.
-void TSkinManage::AttachPopupMenu(HWND) {}
-void TSkinManage::ReleasePopupMenu(HWND) {}
+// Popup menu windows get a frame skinner whenever a skin is loaded.
+void TSkinManage::AttachPopupMenu(HWND wnd) {
+  if (!Active || PopupMenuSkinners().Find(wnd)) return;
+  TSkinData* data = FindSkinData(wnd);
+  if (data && !data->Empty) PopupMenuSkinners().Attach(wnd, data);
+}
+void TSkinManage::ReleasePopupMenu(HWND wnd) { PopupMenuSkinners().Release(wnd); }
 
 void UseWinSkinManager(std::function<std::unique_ptr<TManagerHost>()> host, TFormSkinnerFactory factory) {
   SetSkinManagerFactory([host = std::move(host), factory = std::move(factory)]() -> std::unique_ptr<TSkinManageCore> {

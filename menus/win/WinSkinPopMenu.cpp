@@ -147,6 +147,11 @@ const TBitmap* TPopupMenuSkinners::FindPopupBitmap(HMENU menu) const {
   return nullptr;
 }
 
+void TPopupMenuSkinners::ReleaseSkin(const TSkinModel* skin) {
+  for (size_t i = items_.size(); i-- > 0;)
+    if (items_[i]->Skin() == skin) Release(items_[i]->Handle());
+}
+
 void TPopupMenuSkinners::Clear() {
   PendingPopupMenu = nullptr;
   while (!items_.empty()) {

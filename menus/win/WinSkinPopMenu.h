@@ -31,6 +31,7 @@ public:
   bool Attached() const { return attached_; }
 
   HWND Handle() const { return wnd_; }
+  const TSkinModel* Skin() const { return skin_; }
   HMENU Menu() const { return menu_; }
   void SetMenu(HMENU menu) { menu_ = menu; }
   // The frame image last composed (the window's size), empty when detached.
@@ -66,6 +67,8 @@ public:
   TWinSkinPopMenu* Find(HWND wnd) const;
   // Frame image of the first skinner showing menu, or nullptr.
   const TBitmap* FindPopupBitmap(HMENU menu) const;
+  // Detaches and frees every skinner drawing from skin (it is going away).
+  void ReleaseSkin(const TSkinModel* skin);
   // Detaches and frees every skinner.
   void Clear();
   int Count() const { return static_cast<int>(items_.size()); }
