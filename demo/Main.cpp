@@ -1,0 +1,26 @@
+// The demo program: reads the main form and runs the message loop.
+#include <windows.h>
+
+#include <cstdlib>
+
+#include "demo/Unit1.h"
+#include "manager/win/WinSkinManagerSetup.h"
+
+using namespace pelorin;
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  TApplication application;
+  try {
+    InstallWinSkinManager();
+    RegisterDemoForms();
+    application.Initialize();
+    application.CreateForm(Form1);
+    // A start skin from the skins folder, for screenshots of several skins.
+    if (const char* skin = std::getenv("PELORIN_DEMO_SKIN"); skin && *skin) Form1->SelectSkinFile(skin);
+    application.Run();
+  } catch (...) {
+    application.HandleException(nullptr);
+    return 1;
+  }
+  return 0;
+}
