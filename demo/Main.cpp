@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <string>
 
 #include "demo/Unit1.h"
 #include "manager/win/WinSkinManagerSetup.h"
@@ -16,7 +17,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     application.Initialize();
     application.CreateForm(Form1);
     // A start skin from the skins folder, for screenshots of several skins.
-    if (const char* skin = std::getenv("PELORIN_DEMO_SKIN"); skin && *skin) Form1->SelectSkinFile(skin);
+    // "off" starts unskinned.
+    if (const char* skin = std::getenv("PELORIN_DEMO_SKIN"); skin && *skin) {
+      if (std::string(skin) == "off") Form1->Button2Click(nullptr);
+      else Form1->SelectSkinFile(skin);
+    }
     application.Run();
   } catch (...) {
     application.HandleException(nullptr);
