@@ -26,6 +26,8 @@ class TForm;
 class TWindowSubclass;
 class TFont;
 class TWinSkinForm;
+class TWinSkinMenu;
+class TSkinMenuItems;
 
 // What the frame needs of the Windows skin manager. The manager installs it;
 // without it a skinner works on its own (no MDI sharing, no re-offering).
@@ -119,6 +121,8 @@ public:
   const TRect& MeasuredClientRect() const { return clientRect_; }
   const std::vector<std::unique_ptr<TWinSysButton>>& SysButtons() const { return buttons_; }
   const TBitmap& TitleCache() const { return titleCache_; }
+  // The skinned menu bar, or none.
+  TWinSkinMenu* MenuBar() const { return menuBar_.get(); }
   // Where the caption text (with its back image margins) went at the last paint.
   const TRect& CaptionTextRect() const { return captionTextRect_; }
   const TBitmap& FormIcon() const { return formIcon_; }
@@ -164,9 +168,14 @@ private:
   bool HasMaximizedMDIChild() const;
   void SendToMdiChild(UINT command);
 
-  // Menu bar and controls: other parts of the library fill these in.
-  void AttachMenuBar() {}
-  void PrepareMenus(bool) {}
+  // Menu bar and menu items (FrameMenuBar.cpp).
+  void AttachMenuBar();
+  void DetachMenuBar();
+  void PrepareMenus(bool on);
+  int MenuBarHeight() const;
+  void PaintMenuBarInto(TBitmap& frame, int width);
+  void PaintMdiButtons(TBitmap& bar);
+  // Controls: other parts of the library fill these in.
   void AttachControls() {}
   void AttachChildWindows() {}
 
@@ -205,6 +214,8 @@ private:
   TMdiRole mdiRole_ = mrNoMdi;
   TSkinFormStage stage_ = stNone;
   std::vector<std::unique_ptr<TWinSysButton>> buttons_;
+  std::unique_ptr<TWinSkinMenu> menuBar_;
+  std::unique_ptr<TSkinMenuItems> menuItems_;
   TBitmap formIcon_;
   TBitmap titleCache_;
 };

@@ -197,6 +197,7 @@ void TWinSkinForm::PaintFrame(HDC dc) {
   TBitmap& frame = FrameBuffer(w, h);
   if (!frame.DC()) return;
   ComposeFrame(frame, w, h);
+  PaintMenuBarInto(frame, w);
   GdiFlush();
 
   HDC target = dc ? dc : GetWindowDC(wnd_);

@@ -8,6 +8,7 @@
 #include "formframe/win/WindowSubclass.h"
 #include "host/win/Forms.h"
 #include "host/win/Graphics.h"
+#include "menus/win/WinSkinMenu.h"
 #include "skinmodel/WinSkinData.h"
 
 namespace pelorin {
@@ -116,6 +117,7 @@ void TWinSkinForm::AttachWindow(HWND hwnd) {
   subclass_ = std::make_unique<TWindowSubclass>(wnd_, &FrameProc, this);
   if (!subclass_->Installed()) {
     subclass_.reset();
+    DetachMenuBar();
     return;
   }
   if (!(mdiRole_ == mrChild && FrameManagerLink().MdiMax())) SetSysStyles(false);
@@ -141,6 +143,7 @@ void TWinSkinForm::Detach() {
     if (stage_ != stDetach) form_->SetColor(savedFormColor_);
   }
   mdiClientSubclass_.reset();
+  DetachMenuBar();
   titleCache_.Clear();
   CurrentObject = nullptr;
 
@@ -200,9 +203,8 @@ void TWinSkinForm::LoadSkinMetrics() {
   RECT cr;
   GetClientRect(wnd_, &cr);
   clientRect_ = ToRect(cr);
-  // The skinned menu bar is built by the menu bar skinner; until it exists
-  // the frame leaves no room for one.
-  metrics_ = MeasureFrame(*skin_, facts_.Kind, 0);
+  // The menu bar's room, when there is one, lies under the title.
+  metrics_ = MeasureFrame(*skin_, facts_.Kind, MenuBarHeight());
   ClearSysButtons();
   for (const auto& entry : skin_->SysButtons) buttons_.push_back(std::make_unique<TWinSysButton>(*this, *entry));
 }
@@ -241,8 +243,13 @@ void TWinSkinForm::Activate() {
 
 void TWinSkinForm::ApplySkinChange() {
   if (!wnd_ || !subclass_ || !skin_ || skin_->Empty) return;
+  // The client size to keep, from the window and the frame as painted now:
+  // removing the region before this call makes the system recompute the
+  // client area, so GetClientRect may already disagree with the old frame.
+  const TRect keptClient = stage_ == stNone ? TRect{} : ClientInWindow();
   ClearSysButtons();
   LoadSkinMetrics();
+  if (!keptClient.IsEmpty()) clientRect_ = Rect(0, 0, keptClient.Width(), keptClient.Height());
   RemoveRegion();
   const TColor face = skin_->colors[csButtonFace];
   if (form_) {
