@@ -11,6 +11,13 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
 
+# Wine's background services outlive the programs that start them: they must
+# not inherit the caller's descriptors (build locks, pipes), or they hold them.
+for fd in /proc/$$/fd/*; do
+  fd=${fd##*/}
+  case "$fd" in 0|1|2|255) ;; *) eval "exec $fd>&-" 2>/dev/null ;; esac
+done
+
 # One session per prefix at a time: a second wineserver on the same prefix
 # would fail, and stopping ours would cut the other caller's programs off.
 mkdir -p "$(dirname "$WINEPREFIX")"
