@@ -1,0 +1,156 @@
+// The demo's forms read from their embedded form files: every component with
+// its settings, the start-up steps, and the handlers bound by name.
+#include <gtest/gtest.h>
+
+#include "HostTestUtil.h"
+#include "demo/Unit1.h"
+#include "demo/Unit2.h"
+#include "manager/win/WinSkinManagerSetup.h"
+
+namespace pelorin {
+namespace {
+
+class DemoForms : public testing::THostTest {
+protected:
+  void SetUp() override {
+    THostTest::SetUp();
+    InstallWinSkinManager();
+    RegisterDemoForms();
+    app->CreateForm(Form1);
+  }
+  void TearDown() override {
+    THostTest::TearDown();  // frees both forms with the application
+    Form1 = nullptr;
+    Form2 = nullptr;
+  }
+  template <class T> T* Get(TComponent& form, const char* name) {
+    auto* c = dynamic_cast<T*>(form.FindComponent(name));
+    EXPECT_NE(c, nullptr) << name;
+    return c;
+  }
+};
+
+TEST_F(DemoForms, MainFormHoldsEveryComponentAndRunsItsStartUp) {
+  TForm1& f = *Form1;
+  EXPECT_EQ(f.Caption(), "Pelorin");
+  EXPECT_EQ(f.BoundsRect(), Bounds(218, 125, 479, 359));
+  EXPECT_EQ(f.Menu(), f.MainMenu1);
+
+  auto* sheet1 = Get<TTabSheet>(f, "TabSheet1");
+  const char* onSheet1[] = {"Label1", "ComboBox1", "CheckBox1", "CheckBox2", "RadioButton1", "RadioButton2", "Edit1",
+                            "LoadBtn", "Button4", "ExceptionBtn", "MessageBtn", "BitBtn1", "SpeedButton1", "Button1"};
+  for (const char* name : onSheet1) EXPECT_EQ(Get<TControl>(f, name)->Parent(), sheet1) << name;
+  EXPECT_EQ(Get<TTabSheet>(f, "TabSheet4")->Caption(), "Grid");
+  EXPECT_TRUE(f.PageControl1->MultiLine());
+  EXPECT_EQ(Get<TLabel>(f, "Label1")->Caption(), "Press \"Up/Down\" Change Skin ");
+  EXPECT_TRUE(Get<TCheckBox>(f, "CheckBox1")->Checked());
+  EXPECT_EQ(Get<TCheckBox>(f, "CheckBox2")->Alignment(), taLeftJustify);
+  EXPECT_EQ(Get<TRadioButton>(f, "RadioButton2")->Hint(), "radiobutton2");
+  EXPECT_TRUE(f.Button4->Default());
+  EXPECT_EQ(Get<TBitBtn>(f, "BitBtn1")->Kind(), bkClose);
+  EXPECT_EQ(Get<TSpeedButton>(f, "SpeedButton1")->Glyph().Width(), 16);
+  auto* rich = Get<TRichEdit>(f, "RichEdit1");
+  EXPECT_TRUE(rich->ReadOnly());
+  EXPECT_EQ(rich->ScrollBars(), ssBoth);
+  EXPECT_GT(rich->Lines().Count(), 10);
+  auto* status = Get<TStatusBar>(f, "StatusBar1");
+  ASSERT_EQ(status->PanelCount(), 3);
+  EXPECT_EQ(status->Panel(2).Text, "33333");
+  EXPECT_EQ(status->Panel(2).Width, 50);
+  EXPECT_FALSE(status->SizeGrip());
+  EXPECT_EQ(Get<TPanel>(f, "Panel1")->Align(), alBottom);
+  EXPECT_EQ(f.ProgressBar1->Parent(), Get<TPanel>(f, "Panel1"));
+  EXPECT_EQ(f.ProgressBar1->Position(), 50);
+  EXPECT_EQ(f.ImageList1->Count(), 12);
+  EXPECT_EQ(f.StringGrid1->DefaultRowHeight(), 18);
+  EXPECT_EQ(f.StringGrid1->FixedCols(), 0);
+  EXPECT_FALSE(f.Timer1->Enabled());
+  EXPECT_EQ(f.Timer1->Interval(), 50u);
+  EXPECT_EQ(Get<TMenuItem>(f, "ColorDialog1")->ImageIndex(), 7);
+  EXPECT_EQ(Get<TMenuItem>(f, "Skin51")->Tag(), 4);
+
+  // The store keeps five skins under the designed names, in this order.
+  const char* names[] = {"SkinItem2", "SkinItem0", "SkinItem1", "SkinItem3", "SkinItem4"};
+  ASSERT_EQ(f.SkinStore1->Store()->Count(), 5);
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(f.SkinStore1->Store()->Item(i)->Name(), names[i]);
+    EXPECT_GT(f.SkinStore1->Store()->Item(i)->DataSize(), 1000);
+  }
+
+  // Start-up: store skin 2 active in sd1, skin 1 in the dialog skin sd2.
+  EXPECT_TRUE(f.sd1->Active());
+  EXPECT_FALSE(f.sd1->Empty);
+  EXPECT_EQ(f.sd1->SkinStream.GetSizeConst(), f.SkinStore1->Store()->Item(2)->Data.GetSizeConst());
+  EXPECT_FALSE(f.sd2->Active());
+  EXPECT_EQ(f.sd2->SkinFormtype, sfDialog);
+  EXPECT_EQ(f.sd2->SkinStream.GetSizeConst(), f.SkinStore1->Store()->Item(1)->Data.GetSizeConst());
+  // The grid lists the skins folder's files below its headings, like the combo box.
+  const int files = f.ComboBox1->Items().Count();
+  EXPECT_GT(files, 0);
+  EXPECT_EQ(f.StringGrid1->RowCount(), files + 1);
+  EXPECT_EQ(f.StringGrid1->ColCount(), 7);
+  EXPECT_EQ(f.StringGrid1->Cells(6, 0), "column6");
+  EXPECT_EQ(f.StringGrid1->Cells(0, files), "skin file" + std::to_string(files));
+  EXPECT_EQ(f.StringGrid1->Cells(1, 1), f.ComboBox1->Items()[0]);
+  EXPECT_EQ(f.StringGrid1->FixedColor(), f.sd1->colors[csButtonFace]);
+}
+
+TEST_F(DemoForms, HandlersBoundByNameDoTheirWork) {
+  TForm1& f = *Form1;
+  f.Show();
+  Pump();
+
+  // Unskin and skin again; the designed caption goes at the first click.
+  SendMessageW(f.Button4->Handle(), BM_CLICK, 0, 0);
+  EXPECT_FALSE(f.sd1->Active());
+  EXPECT_EQ(f.Button4->Caption(), "Skin");
+  SendMessageW(f.Button4->Handle(), BM_CLICK, 0, 0);
+  EXPECT_TRUE(f.sd1->Active());
+  EXPECT_EQ(f.Button4->Caption(), "Unskin");
+
+  // The timer runs between two clicks on the speed button; the bar wraps after 99.
+  auto* speed = Get<TSpeedButton>(f, "SpeedButton1");
+  ASSERT_TRUE(speed->OnClick);
+  speed->OnClick(speed);
+  EXPECT_TRUE(f.Timer1->Enabled());
+  speed->OnClick(speed);
+  EXPECT_FALSE(f.Timer1->Enabled());
+  f.ProgressBar1->SetPosition(99);
+  ASSERT_TRUE(f.Timer1->OnTimer);
+  f.Timer1->OnTimer(f.Timer1);
+  EXPECT_EQ(f.ProgressBar1->Position(), 0);
+
+  // Built-in skins by the item's tag.
+  auto* skin5 = Get<TMenuItem>(f, "Skin51");
+  ASSERT_TRUE(skin5->OnClick);
+  skin5->OnClick(skin5);
+  EXPECT_EQ(f.sd1->SkinStream.GetSizeConst(), f.SkinStore1->Store()->Item(4)->Data.GetSizeConst());
+
+  // A skin file from the combo box.
+  ASSERT_TRUE(f.SelectSkinFile(f.ComboBox1->Items()[0]));
+  EXPECT_FALSE(f.sd1->Empty);
+  EXPECT_NE(f.sd1->SkinFile().find(f.ComboBox1->Items()[0]), std::string::npos);
+
+  // The message box, and the fault raised by the exception button.
+  SendMessageW(Get<TButton>(f, "MessageBtn")->Handle(), BM_CLICK, 0, 0);
+  SendMessageW(Get<TButton>(f, "ExceptionBtn")->Handle(), BM_CLICK, 0, 0);
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0], "Pelorin2.0 Demo !\rMessage Window Skin Demo.");
+  EXPECT_EQ(boxes[1], "Division by zero.");  // the handler ends it with a full stop
+
+  // The second form is made once, with its own skin from the store.
+  auto* multi = Get<TButton>(f, "Button1");
+  SendMessageW(multi->Handle(), BM_CLICK, 0, 0);
+  TForm2* first = Form2;
+  ASSERT_NE(first, nullptr);
+  SendMessageW(multi->Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(Form2, first);
+  EXPECT_EQ(Form2->Caption(), "Form2");
+  EXPECT_EQ(Form2->Memo1->Lines()[0], "Tskindata.SkinFormType=sfOnlyThisForm");
+  EXPECT_EQ(Form2->sd3->SkinFormtype, sfOnlyThisForm);
+  EXPECT_FALSE(Form2->sd3->Active());
+  EXPECT_EQ(Form2->sd3->SkinStream.GetSizeConst(), f.SkinStore1->Store()->Item(1)->Data.GetSizeConst());
+}
+
+}  // namespace
+}  // namespace pelorin
