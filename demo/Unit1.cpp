@@ -108,19 +108,6 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   DoCreate();
 }
 
-void TForm1::WndProc(TMessage& m) {
-  // A windowed control without graphic children leaves its background to
-  // the window class, which has no brush: the form fills it with its Color.
-  if (m.Msg == WM_ERASEBKGND && !DoubleBuffered()) {
-    const TRect c = ClientRect();
-    const RECT rc{c.Left, c.Top, c.Right, c.Bottom};
-    FillRect(reinterpret_cast<HDC>(m.WParam), &rc, BrushHandle());
-    m.Result = 1;
-    return;
-  }
-  TForm::WndProc(m);
-}
-
 void TForm1::FormCreate(TObject*) {
   // The skin files of the skins folder, sorted without regard to case.
   TStringList names;

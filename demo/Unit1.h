@@ -58,9 +58,6 @@ public:
   // Switches sd1 to the skins-folder file whose name starts with name
   // (case-insensitive); false when there is none.
   bool SelectSkinFile(const std::string& name);
-
-protected:
-  void WndProc(TMessage& message) override;
 };
 
 // The form classes and their handlers, known to the form-file reader.

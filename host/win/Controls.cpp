@@ -555,7 +555,8 @@ void TWinControl::WndProc(TMessage& m) {
       }
       break;
     case WM_ERASEBKGND:
-      if (doubleBuffered_ || OwnPaint()) {
+      // Windows of our own classes have no class brush: they erase with Color.
+      if (doubleBuffered_ || OwnPaint() || defWndProc_ == DefWindowProcW) {
         if (!doubleBuffered_) {
           const TRect c = ClientRect();
           const RECT rc{c.Left, c.Top, c.Right, c.Bottom};

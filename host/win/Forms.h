@@ -65,7 +65,8 @@ public:
   int ModalResult() const { return modalResult_; }
   void SetModalResult(int result) { modalResult_ = result; }
   bool Modal() const { return modal_; }
-  // Calls OnCreate; the form reader calls it when the form has been read.
+  // Calls OnCreate. A form class calls it from its constructor once its form
+  // file has been read (the reader's Loaded calls come before the handlers run).
   virtual void DoCreate();
 
   TNotifyEvent OnCreate;
