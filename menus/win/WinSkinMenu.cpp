@@ -264,6 +264,14 @@ void TWinSkinMenu::ClickMenuBtn(TMenuBtn& item) {
   PostMessageW(wnd_, WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(x, y));
 }
 
+bool TWinSkinMenu::MenuKey(unsigned ch) {
+  if (tracking_ || tracking.Bar) return false;
+  TMenuBtn* b = FindMenuAccel(ch);
+  if (!b) return false;
+  ClickMenuBtn(*b);
+  return true;
+}
+
 bool TWinSkinMenu::TrackOne(TMenuBtn& item) {
   // A disabled item neither runs its command nor opens its popup.
   if (!item.Enabled) return item.SubMenu != nullptr;
@@ -356,12 +364,9 @@ LRESULT TWinSkinMenu::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_SYSCOMMAND:
       // Alt and an item's accelerator opens that item.
-      if ((wParam & 0xFFF0) == SC_KEYMENU && !tracking_ && lParam != ' ' && lParam != '-' && !GetCapture()) {
-        if (TMenuBtn* b = FindMenuAccel(static_cast<unsigned>(lParam))) {
-          ClickMenuBtn(*b);
-          return 0;
-        }
-      }
+      if ((wParam & 0xFFF0) == SC_KEYMENU && lParam != ' ' && lParam != '-' && !GetCapture() &&
+          MenuKey(static_cast<unsigned>(lParam)))
+        return 0;
       break;
     case WM_NCCALCSIZE:
       // SetMenu while skinned brings the native bar back: take it away again.

@@ -63,6 +63,9 @@ public:
   bool PopupMenuBtn(TMenuBtn& item);
   // Posts a click on the item, as if the user had pressed it.
   void ClickMenuBtn(TMenuBtn& item);
+  // Alt and ch: clicks the item with that accelerator; false when no item
+  // has it or a popup is already open.
+  bool MenuKey(unsigned ch);
 
   HWND Handle() const { return wnd_; }
   HMENU Menu() const { return menu_; }

@@ -1,10 +1,15 @@
 // Helpers of the menu suites: a skin whose menu images have one solid colour
-// per frame, so pixels tell which frame was drawn.
+// per frame, so pixels tell which frame was drawn, and a timer script that
+// watches and steers the bar popups a test opens.
 #pragma once
 
 #include <windows.h>
 
+#include <utility>
+#include <vector>
+
 #include "host/core/Bitmap.h"
+#include "menus/win/WinSkinMenu.h"
 #include "skinmodel/SkinModel.h"
 
 namespace pelorin::testing {
@@ -39,6 +44,42 @@ inline int CountColour(const TBitmap& b, const TRect& r, TColor c) {
   for (int y = r.Top; y < r.Bottom; ++y)
     for (int x = r.Left; x < r.Right; ++x) n += b.GetPixel(x, y) == c;
   return n;
+}
+
+// Bar popups seen while a test runs: at each timer tick with a bar popup open
+// the open bar item is recorded, then the next key is posted to the popup, or
+// the menu is ended when no keys are left. Any other menu is ended at once.
+struct TMenuScript {
+  std::vector<WPARAM> Keys;
+  std::vector<int> Seen;
+};
+inline TMenuScript menuScript;
+
+inline VOID CALLBACK RunMenuScript(HWND, UINT, UINT_PTR, DWORD) {
+  const int open = TWinSkinMenu::TrackedIndex();
+  if (open < 0) {
+    EndMenu();
+    return;
+  }
+  const size_t step = menuScript.Seen.size();
+  menuScript.Seen.push_back(open);
+  HWND popup = FindWindowW(L"#32768", nullptr);
+  if (step < menuScript.Keys.size() && popup) {
+    PostMessageW(popup, WM_KEYDOWN, menuScript.Keys[step], 0);
+  } else {
+    EndMenu();
+  }
+}
+
+// Runs act (which posts or sends something and pumps) under the script;
+// returns the open bar item of every tick that saw one.
+template <class Act>
+std::vector<int> WatchBarPopups(std::vector<WPARAM> keys, Act&& act) {
+  menuScript = {std::move(keys), {}};
+  const UINT_PTR timer = SetTimer(nullptr, 0, 60, RunMenuScript);
+  act();
+  KillTimer(nullptr, timer);
+  return std::move(menuScript.Seen);
 }
 
 }  // namespace pelorin::testing
