@@ -152,7 +152,7 @@ private:
   void DrawFramePart(TFramePart part, const TRect& rect, TBitmap& target) const;
   void ComposeFrame(TBitmap& frame, int width, int height);
   void PaintTitleBar(TBitmap& frame);
-  void DrawCaptionText(TBitmap& target, const TRect& r);
+  void DrawCaptionText(TBitmap& target, const TRect& r, const std::wstring& text);
   void LayoutSysButtons();
   void DrawSysButtons(TBitmap& target);
   TRect ClientInWindow() const;
@@ -197,6 +197,8 @@ private:
   std::unique_ptr<TFont> captionFont_;
   std::string captionSuffix_ = "   ";
   std::string windowText_, windowClass_;
+  std::wstring caption_;  // the window text, valid while captionKnown_
+  bool captionKnown_ = false;
   bool sysStylesRestored_ = true;
 
   TFrameFacts facts_;  // styles, kind, active: what visibility rules read
@@ -217,7 +219,11 @@ private:
   std::unique_ptr<TWinSkinMenu> menuBar_;
   std::unique_ptr<TSkinMenuItems> menuItems_;
   TBitmap formIcon_;
+  // The composed title before the buttons, and what it was composed for.
   TBitmap titleCache_;
+  bool titleCacheValid_ = false;
+  bool titleCacheActive_ = false;
+  std::wstring titleCacheText_;
 };
 
 }  // namespace pelorin

@@ -54,38 +54,66 @@ namespace {
 
 using namespace paint_detail;
 
+// Keyed drawing composes in this buffer first. It only grows, so painting
+// allocates nothing once the largest piece has been seen; one paint at a time
+// per thread uses it.
+TBitmap& KeyedScratch(int width, int height) {
+  static thread_local TBitmap scratch;
+  if (scratch.Width() < width || scratch.Height() < height)
+    scratch.SetSize(Max(scratch.Width(), width), Max(scratch.Height(), height));
+  return scratch;
+}
+
+// Pieces painted straight into target inside clip; what no piece covers is
+// black, as in a freshly composed image.
+void PaintDirect(TBitmap& target, const TRect& destRect, const TRect& clip, const TBitmap& source,
+                 const TComposition& composition) {
+  if (clip.IsEmpty()) return;
+  target.FillRect(clip, clBlack);
+  PaintPieces(target, destRect.Left, destRect.Top, clip, source, composition.Pieces);
+}
+
 // Composes what falls inside target and puts it there.
 void Draw(TBitmap& target, const TRect& destRect, const TBitmap& source, const TComposition& composition) {
   const TRect visible = IntersectRect(destRect, target.BoundsRect());
   if (visible.IsEmpty()) return;
-  TBitmap scratch;
-  ComposeVisible(scratch, destRect, visible, source, composition);
-  if (composition.Keyed) {
-    CopyPixelsKeyed(target, visible.Left, visible.Top, scratch, scratch.BoundsRect(),
-                    PixelFromColor(TransparentKeyColour));
-    return;
-  }
-  const TRect hole = composition.Hole.Offset(destRect.Left, destRect.Top);
-  if (hole.IsEmpty()) {
-    CopyPixels(target, visible.Left, visible.Top, scratch, scratch.BoundsRect());
-    return;
-  }
-  // Everything but the hole: per row, the parts left and right of it.
-  for (int y = visible.Top; y < visible.Bottom; ++y) {
-    const uint32_t* in = scratch.ScanLine(y - visible.Top) - visible.Left;
-    uint32_t* out = target.ScanLine(y);
-    auto copy = [&](int x0, int x1) {
-      x0 = Max(x0, visible.Left);
-      x1 = Min(x1, visible.Right);
-      if (x1 > x0) std::memcpy(out + x0, in + x0, size_t(x1 - x0) * 4);
-    };
-    if (y >= hole.Top && y < hole.Bottom) {
-      copy(visible.Left, hole.Left);
-      copy(hole.Right, visible.Right);
-    } else {
-      copy(visible.Left, visible.Right);
+  if (composition.Keyed || &target == &source) {
+    // Composed aside: keyed pixels must not be written, and a bitmap drawn
+    // onto itself must be read before it changes.
+    TBitmap& scratch = KeyedScratch(visible.Width(), visible.Height());
+    const TRect area{0, 0, visible.Width(), visible.Height()};
+    scratch.FillRect(area, clBlack);
+    PaintPieces(scratch, destRect.Left - visible.Left, destRect.Top - visible.Top, area, source,
+                composition.Pieces);
+    if (composition.Keyed) {
+      CopyPixelsKeyed(target, visible.Left, visible.Top, scratch, area, PixelFromColor(TransparentKeyColour));
+      return;
     }
+    const TRect hole = IntersectRect(composition.Hole.Offset(destRect.Left, destRect.Top), visible);
+    if (hole.IsEmpty()) {
+      CopyPixels(target, visible.Left, visible.Top, scratch, area);
+      return;
+    }
+    auto copy = [&](const TRect& r) {
+      if (!r.IsEmpty())
+        CopyPixels(target, r.Left, r.Top, scratch, r.Offset(-visible.Left, -visible.Top));
+    };
+    copy({visible.Left, visible.Top, visible.Right, hole.Top});
+    copy({visible.Left, hole.Bottom, visible.Right, visible.Bottom});
+    copy({visible.Left, hole.Top, hole.Left, hole.Bottom});
+    copy({hole.Right, hole.Top, visible.Right, hole.Bottom});
+    return;
   }
+  const TRect hole = IntersectRect(composition.Hole.Offset(destRect.Left, destRect.Top), visible);
+  if (hole.IsEmpty()) {
+    PaintDirect(target, destRect, visible, source, composition);
+    return;
+  }
+  // A border leaves its centre alone: the ring is painted as four bands.
+  PaintDirect(target, destRect, {visible.Left, visible.Top, visible.Right, hole.Top}, source, composition);
+  PaintDirect(target, destRect, {visible.Left, hole.Bottom, visible.Right, visible.Bottom}, source, composition);
+  PaintDirect(target, destRect, {visible.Left, hole.Top, hole.Left, hole.Bottom}, source, composition);
+  PaintDirect(target, destRect, {hole.Right, hole.Top, visible.Right, hole.Bottom}, source, composition);
 }
 
 }  // namespace

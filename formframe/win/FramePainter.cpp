@@ -8,6 +8,7 @@
 #include "formframe/win/FrameWin.h"
 #include "host/win/Graphics.h"
 #include "paint/PaintTypes.h"
+#include "paint/PieceBlit.h"
 #include "paint/SkinPaint.h"
 #include "paint/win/GdiHandles.h"
 #include "skinmodel/WinSkinData.h"
@@ -24,16 +25,12 @@ TBitmap& FrameBuffer(int width, int height) {
   return buffer;
 }
 
-void CopyArea(TBitmap& target, int tx, int ty, const TBitmap& source, const TRect& from) {
-  const TRect r = IntersectRect(from, source.BoundsRect());
-  for (int y = r.Top; y < r.Bottom; ++y) {
-    const int dy = ty + y - from.Top;
-    if (dy < 0 || dy >= target.Height()) continue;
-    for (int x = r.Left; x < r.Right; ++x) {
-      const int dx = tx + x - from.Left;
-      if (dx >= 0 && dx < target.Width()) target.ScanLine(dy)[dx] = source.ScanLine(y)[x];
-    }
-  }
+// Button state repaints compose here; it only grows.
+TBitmap& ButtonBuffer(int width, int height) {
+  static TBitmap buffer;
+  if (buffer.Width() < width || buffer.Height() < height)
+    buffer.SetSize(std::max(buffer.Width(), width), std::max(buffer.Height(), height));
+  return buffer;
 }
 
 std::wstring WindowTextW(HWND wnd) {
@@ -70,13 +67,16 @@ void TWinSysButton::Paint() {
   const int frame = icon ? 1 : StateButtonFrame(State, skinButton_->Visibility);
   // The button goes over the title as it was before any button was drawn,
   // so see-through pixels of one state never show another state's.
-  TBitmap piece(BoundsRect.Width(), BoundsRect.Height());
-  CopyArea(piece, 0, 0, form_.titleCache_, BoundsRect);
-  DrawSkinFrame(piece, piece.BoundsRect(), face, true, frame);
+  const int w = BoundsRect.Width(), h = BoundsRect.Height();
+  TBitmap& piece = ButtonBuffer(w, h);
+  if (!piece.DC()) return;
+  GdiFlush();
+  piece.FillRect(Rect(0, 0, w, h), clBlack);  // where the title cache has nothing
+  CopyPixels(piece, 0, 0, form_.titleCache_, BoundsRect);
+  DrawSkinFrame(piece, Rect(0, 0, w, h), face, true, frame);
   HDC dc = GetWindowDC(wnd);
   if (!dc) return;
-  BitBlt(dc, BoundsRect.Left, BoundsRect.Top, piece.Width(), piece.Height(), static_cast<HDC>(piece.DC()), 0, 0,
-         SRCCOPY);
+  BitBlt(dc, BoundsRect.Left, BoundsRect.Top, w, h, static_cast<HDC>(piece.DC()), 0, 0, SRCCOPY);
   ReleaseDC(wnd, dc);
 }
 
@@ -121,24 +121,41 @@ void TWinSkinForm::PaintTitleBar(TBitmap& frame) {
   GetWindowRect(wnd_, &wr);
   const int w = wr.right - wr.left;
   const TRect title = Rect(metrics_.Left, 0, w - metrics_.Right, metrics_.Top);
-  DrawFramePart(fpTop, title, frame);
-  DrawCaptionText(frame, title);
-  // The cache keeps the title under the buttons for their state repaints.
-  GdiFlush();
-  titleCache_.SetSize(w, metrics_.Top);
-  CopyArea(titleCache_, 0, 0, frame, Rect(0, 0, w, metrics_.Top));
+  // The title under the buttons changes only with these; the caption text is
+  // the costly part of a frame paint, so an unchanged title is copied back.
+  // Reading the text costs more than composing the frame under some systems,
+  // so it is read again only after WM_SETTEXT.
+  if (!captionKnown_) {
+    caption_ = WindowTextW(wnd_);
+    captionKnown_ = true;
+  }
+  std::wstring text = caption_;
+  text.append(captionSuffix_.begin(), captionSuffix_.end());
+  const bool same = titleCacheValid_ && titleCache_.Width() == w && titleCache_.Height() == metrics_.Top &&
+                    titleCacheActive_ == facts_.Active && titleCacheText_ == text;
+  if (same) {
+    CopyPixels(frame, 0, 0, titleCache_, Rect(0, 0, w, metrics_.Top));
+  } else {
+    DrawFramePart(fpTop, title, frame);
+    DrawCaptionText(frame, title, text);
+    // The cache keeps the title under the buttons for their state repaints.
+    GdiFlush();
+    titleCache_.SetSize(w, metrics_.Top);
+    CopyPixels(titleCache_, 0, 0, frame, Rect(0, 0, w, metrics_.Top));
+    titleCacheValid_ = !titleCache_.Empty();
+    titleCacheActive_ = facts_.Active;
+    titleCacheText_ = std::move(text);
+  }
   LayoutSysButtons();
   DrawSysButtons(frame);
 }
 
-void TWinSkinForm::DrawCaptionText(TBitmap& target, const TRect& r) {
+void TWinSkinForm::DrawCaptionText(TBitmap& target, const TRect& r, const std::wstring& text) {
   HDC dc = static_cast<HDC>(target.DC());
   if (!dc || r.IsEmpty()) {
     captionTextRect_ = Rect(r.Left, r.Top, r.Left, r.Bottom);
     return;
   }
-  std::wstring text = WindowTextW(wnd_);
-  text.append(captionSuffix_.begin(), captionSuffix_.end());
   const TDataSkinTitle& title = *skin_->Title;
 
   TSavedDC saved(dc);

@@ -47,7 +47,10 @@ TWinSkinForm::~TWinSkinForm() {
   if (savedRegion_) DeleteObject(savedRegion_);
 }
 
-void TWinSkinForm::SetSkinData(TSkinData* skinData) { skin_ = skinData; }
+void TWinSkinForm::SetSkinData(TSkinData* skinData) {
+  skin_ = skinData;
+  titleCacheValid_ = false;
+}
 
 void TWinSkinForm::ClearSysButtons() {
   CurrentObject = nullptr;
@@ -84,6 +87,7 @@ void TWinSkinForm::AttachWindow(HWND hwnd) {
   wchar_t text[512] = {};
   GetWindowTextW(wnd_, text, 512);
   windowText_.assign(text, text + wcslen(text));  // kept for diagnostics only
+  captionKnown_ = false;
   windowClass_ = WindowClassName(wnd_);
 
   RECT wr, cr;
@@ -168,6 +172,7 @@ void TWinSkinForm::Detach() {
 }
 
 void TWinSkinForm::CreateCaptionFont() {
+  titleCacheValid_ = false;
   captionFont_ = std::make_unique<TFont>();
   NONCLIENTMETRICSW ncm{};
   ncm.cbSize = sizeof ncm;
@@ -205,6 +210,7 @@ void TWinSkinForm::LoadSkinMetrics() {
   clientRect_ = ToRect(cr);
   // The menu bar's room, when there is one, lies under the title.
   metrics_ = MeasureFrame(*skin_, facts_.Kind, MenuBarHeight());
+  titleCacheValid_ = false;  // another skin or another frame: the title is composed anew
   ClearSysButtons();
   for (const auto& entry : skin_->SysButtons) buttons_.push_back(std::make_unique<TWinSysButton>(*this, *entry));
 }
@@ -383,7 +389,9 @@ LRESULT TWinSkinForm::SkinWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETTEXT: {
       // The system draws the new title straight onto the frame: draw ours over it.
       const LRESULT r = CallOld(msg, wParam, lParam);
-      if (*alive && InPassTwo()) PaintFrame();
+      if (!*alive) return r;
+      captionKnown_ = false;
+      if (InPassTwo()) PaintFrame();
       return r;
     }
     case WM_TIMER:

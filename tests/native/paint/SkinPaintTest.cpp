@@ -72,6 +72,35 @@ TEST(DrawSkinImage, OffsetClippedAndKeyedEqualTheBuiltImage) {
   }
 }
 
+TEST(DrawSkinImage, UncoveredPartsAreBlackWhateverWasDrawnBefore) {
+  // A strip whose frame has no middle leaves a gap between its parts; the gap
+  // is black in every path (straight into the target, through the keyed
+  // buffer after a large keyed draw, and onto the source itself).
+  const TBitmap src = PosImage(4, 3);
+  const TRect dest = Rect(1, 0, 11, 3), gap = Rect(3, 0, 9, 3);
+  auto expected = [&](int x, int y) -> uint32_t {
+    if (!Inside(dest, x, y)) return Paper;
+    if (Inside(gap, x, y)) return 0;
+    return PosColour(x < gap.Left ? x - 1 : x - 7, y);
+  };
+  TBitmap big = PosImage(40, 30);
+  TBitmap target = PaperBitmap(12, 3);
+  DrawSkinImage(target, Rect(0, 0, 12, 3), big, false, false, true, 1, 1, Rect(0, 0, 0, 0));  // fills the buffer
+  target.Fill(ColorFromPixel(Paper));
+  for (bool transparent : {false, true}) {
+    DrawSkinStrip(target, dest, src, false, transparent, 1, 1, Rect(2, 0, 2, 0));
+    EXPECT_TRUE(PixelsAre(target, expected)) << "transparent " << transparent;
+    target.Fill(ColorFromPixel(Paper));
+  }
+  // Drawn onto itself: read whole before anything changes.
+  TBitmap self = PosImage(8, 8);
+  DrawSkinImage(self, Rect(2, 2, 8, 8), self, false, false, false, 1, 1, Rect(0, 0, 0, 0));
+  EXPECT_TRUE(PixelsAre(self, [](int x, int y) {
+    if (x < 2 || y < 2) return PosColour(x, y);
+    return PosColour(((2 * (x - 2) + 1) * 8) / 12, ((2 * (y - 2) + 1) * 8) / 12);
+  }));
+}
+
 TEST(DrawSkinStrip, LeftRepeatedMiddleRight) {
   // Frame 2 of two stacked 8 x 4 frames; margins 2 and 1 leave a 5-wide middle.
   TBitmap target = PaperBitmap(24, 10);

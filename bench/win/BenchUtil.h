@@ -1,0 +1,60 @@
+// Shared pieces of the Windows timing programs: a high-resolution clock, the
+// median of repeated runs, skins generated in memory and message pumping.
+#pragma once
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "host/core/Streams.h"
+#include "skinmodel/WinSkinData.h"
+#include "tools/skingen/SkinBuild.h"
+
+namespace pelorin::bench {
+
+inline double NowMs() {
+  static const double ticksPerMs = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return double(f.QuadPart) / 1000.0;
+  }();
+  LARGE_INTEGER t;
+  QueryPerformanceCounter(&t);
+  return double(t.QuadPart) / ticksPerMs;
+}
+
+// Median of runs timings of body, in milliseconds (the median shrugs off the
+// scheduler hiccups a shared machine has).
+inline double MedianMs(int runs, const std::function<void()>& body) {
+  std::vector<double> times;
+  times.reserve(size_t(runs));
+  for (int i = 0; i < runs; ++i) {
+    const double t0 = NowMs();
+    body();
+    times.push_back(NowMs() - t0);
+  }
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}
+
+inline void LoadTheme(TSkinData& skin, const skingen::TSkinTheme& theme) {
+  const std::vector<uint8_t> bytes = skingen::PackSkin(skingen::BuildSkin(theme));
+  TMemoryStream archive;
+  archive.WriteBuffer(bytes.data(), int64_t(bytes.size()));
+  archive.SetPosition(0);
+  skin.LoadSkinArchive(archive);
+}
+
+inline void PumpAll() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+}  // namespace pelorin::bench
