@@ -34,19 +34,33 @@ int TMenuSwitcher::KeyDown(unsigned key, int barCount) {
   if (openIndex_ < 0 || barCount <= 0) return -1;
   switch (key) {
     case vk::Return:
+      switching_ = false;
+      return -1;
     case vk::Escape:
       switching_ = false;
+      LeaveSubMenu();
       return -1;
     case vk::Right:
       // An item with a submenu opens it instead.
       if (selection_.Valid && selection_.HasSubMenu) return -1;
       return Choose((openIndex_ + 1) % barCount);
     case vk::Left:
-      // In a cascaded submenu Left only closes that submenu.
-      if (selection_.Valid && !selection_.InOpenPopup) return -1;
+      if (selection_.Valid && !selection_.InOpenPopup) {
+        LeaveSubMenu();
+        return -1;
+      }
       return Choose((openIndex_ + barCount - 1) % barCount);
     default:
       return -1;
+  }
+}
+
+void TMenuSwitcher::LeaveSubMenu() {
+  if (!selection_.Valid || selection_.InOpenPopup) return;
+  if (selection_.Depth > 1) {
+    --selection_.Depth;
+  } else {
+    selection_.InOpenPopup = true;
   }
 }
 

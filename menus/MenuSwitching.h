@@ -20,6 +20,7 @@ struct TMenuSelection {
   bool HasSubMenu = false;   // it opens a submenu of its own
   bool InOpenPopup = false;  // it lies in the popup opened from the bar, or is that popup
   bool RightToLeft = false;  // its menu reads right to left
+  int Depth = 1;             // outside that popup: how many submenus below it its menu lies
 };
 
 // In a right-to-left menu the arrow keys point the other way.
@@ -33,7 +34,9 @@ public:
   void Stop();
 
   // A key pressed in the popup (already turned for right-to-left menus): the
-  // bar item to switch to, or -1. Return and Escape end a switch.
+  // bar item to switch to, or -1. Return and Escape end a switch. Left and
+  // Escape in a cascaded submenu close only that submenu, which selects its
+  // item in the menu above (the system does not always report that).
   int KeyDown(unsigned key, int barCount);
   // The mouse moved to screen point p; hit is the bar item under it or -1.
   // A position seen before is ignored.
@@ -52,6 +55,8 @@ public:
 private:
   // A different item than the open one starts a switch.
   int Choose(int index);
+  // A cascaded submenu closed: the selection is in the menu above now.
+  void LeaveSubMenu();
 
   int openIndex_ = -1;
   bool switching_ = false;

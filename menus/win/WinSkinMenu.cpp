@@ -54,6 +54,20 @@ void MakeMenuOwnerDraw(HMENU menu, int depth = 0) {
   }
 }
 
+// How many submenus below root menu lies (0 for root itself); a menu outside
+// root's tree counts as one below.
+int SubMenuDepth(HMENU root, HMENU menu, int depth = 0) {
+  if (menu == root) return depth;
+  if (!root || depth >= 16) return -1;
+  const int n = GetMenuItemCount(root);
+  for (int i = 0; i < n; ++i)
+    if (HMENU sub = GetSubMenu(root, i)) {
+      const int d = SubMenuDepth(sub, menu, depth + 1);
+      if (d >= 0) return d;
+    }
+  return depth == 0 ? 1 : -1;
+}
+
 bool IsNT4() {
   const DWORD v = GetVersion();
   return v < 0x80000000u && LOBYTE(LOWORD(v)) == 4;
@@ -326,7 +340,8 @@ void TWinSkinMenu::MenuSelect(WPARAM wParam, LPARAM lParam) {
   if (!closed && menu) {
     sel.Valid = true;
     sel.HasSubMenu = (flags & MF_POPUP) != 0;
-    sel.InOpenPopup = menu == tracking.OpenPopup;
+    sel.Depth = SubMenuDepth(tracking.OpenPopup, menu);
+    sel.InOpenPopup = sel.Depth == 0;
     MENUITEMINFOW mii{};
     mii.cbSize = sizeof mii;
     mii.fMask = MIIM_FTYPE;

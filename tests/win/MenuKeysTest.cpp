@@ -227,3 +227,21 @@ TEST_F(MenuKeys, ArrowsSwitchTheMirroredWayInRightToLeftMenus) {
   EXPECT_EQ(run(plain, 0, {VK_LEFT}), (std::vector<int>{0, 2}));
   EXPECT_EQ(run(plain, 0, {VK_RIGHT}), (std::vector<int>{0, 1}));
 }
+
+TEST_F(MenuKeys, ArrowsInACascadedSubmenuStayInIt) {
+  // File's first item opens a submenu of its own.
+  HMENU menu = ThreePopups(false);
+  HMENU file = GetSubMenu(menu, 0);
+  HMENU more = CreatePopupMenu();
+  AppendMenuW(more, MF_STRING, 150, L"Deep");
+  InsertMenuW(file, 0, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(more), L"&More");
+  SkinWindow(MakeWindow(menu));
+  TWinSkinMenu& bar = *skinner->MenuBar();
+  // Right opens the submenu instead of moving on; Left closes only the
+  // submenu; a second Left moves to the bar item before (wrapping).
+  const auto seen = WatchBarPopups({VK_RIGHT, VK_LEFT, VK_LEFT}, [&] { bar.PopupMenuBtn(*bar.Items()[0]); });
+  EXPECT_EQ(seen, (std::vector<int>{0, 0, 0, 2}));
+  // Escape, too, closes only the submenu.
+  const auto escaped = WatchBarPopups({VK_RIGHT, VK_ESCAPE, VK_LEFT}, [&] { bar.PopupMenuBtn(*bar.Items()[0]); });
+  EXPECT_EQ(escaped, (std::vector<int>{0, 0, 0, 2}));
+}
