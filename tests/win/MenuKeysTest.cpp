@@ -1,6 +1,7 @@
 // Keys on a skinned menu bar: Alt and an item's accelerator open that item's
 // popup or send its command, on a plain window and from a focused control of
-// a host form; arrow keys in a right-to-left menu move the mirrored way.
+// a host form; arrow keys in a right-to-left menu move the mirrored way, and
+// in a cascaded submenu they work that submenu first.
 #include <gtest/gtest.h>
 
 #include <vector>
