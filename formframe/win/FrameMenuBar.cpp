@@ -5,7 +5,6 @@
 
 #include "formframe/WinSkinForm.h"
 #include "host/win/Forms.h"
-#include "host/win/Messages.h"
 #include "menus/win/SkinMenuItems.h"
 #include "menus/win/WinSkinMenu.h"
 #include "paint/SkinPaint.h"
@@ -24,20 +23,6 @@ void TWinSkinForm::AttachMenuBar() {
     return;
   }
   menuBar_->PaintExtras = [this](TBitmap& bar) { PaintMdiButtons(bar); };
-  // Alt and a key in any control of a host form reaches the form as
-  // CM_DIALOGCHAR, never as the form's own system command: the bar answers
-  // it before the form's controls. Detach gives the form its own procedure
-  // back, which ends this too.
-  if (form_) {
-    TWndMethod inner = form_->WindowProc();
-    form_->SetWindowProc([this, inner](TMessage& m) {
-      if (m.Msg == CM_DIALOGCHAR && menuBar_ && menuBar_->MenuKey(static_cast<unsigned>(m.WParam))) {
-        m.Result = 1;
-        return;
-      }
-      if (inner) inner(m);
-    });
-  }
 }
 
 void TWinSkinForm::DetachMenuBar() {

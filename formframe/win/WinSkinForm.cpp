@@ -8,6 +8,7 @@
 #include "formframe/win/WindowSubclass.h"
 #include "host/win/Forms.h"
 #include "host/win/Graphics.h"
+#include "host/win/Messages.h"
 #include "menus/win/WinSkinMenu.h"
 #include "skinmodel/WinSkinData.h"
 
@@ -267,7 +268,9 @@ void TWinSkinForm::ApplySkinChange() {
   if (form_) PrepareMenus(true);
   frameApplied_ = true;
   FitFrame(1);
-  BuildRegion();
+  // A resize has rebuilt the region for the new skin already (WM_SIZE while
+  // re-skinning); a second build would only cost the window another repaint.
+  if (!regionSet_) BuildRegion();
   stage_ = stActive;
   RedrawWindow(wnd_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
@@ -282,6 +285,16 @@ void TWinSkinForm::HostFormHook(TMessage& message) {
       return;
     case WM_SKIN_RESKIN:
       ApplySkinChange();
+      return;
+    case CM_DIALOGCHAR:
+      // Alt and a key in any control of the form arrives here, never as the
+      // form's system command: the skinned bar answers before the controls.
+      if (menuBar_ && menuBar_->MenuKey(static_cast<unsigned>(message.WParam))) {
+        message.Result = 1;
+        consumed_ = true;
+        return;
+      }
+      if (savedFormProc_) savedFormProc_(message);
       return;
     default:
       if (savedFormProc_) savedFormProc_(message);
