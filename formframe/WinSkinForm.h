@@ -170,6 +170,8 @@ private:
 
   // Menu bar and menu items (FrameMenuBar.cpp).
   void AttachMenuBar();
+  // A menu set on the window after skinning: its skinned bar is made now.
+  void MenuArrived();
   void DetachMenuBar();
   void PrepareMenus(bool on);
   int MenuBarHeight() const;

@@ -19,6 +19,8 @@ TFrameManagerLink defaultLink;
 TFrameManagerLink* currentLink = &defaultLink;
 
 constexpr UINT_PTR HoverTimerId = 0x50E1;
+// Posted when a menu was given to the window after it was skinned.
+const UINT MenuArrivedMessage = RegisterWindowMessageW(L"Pelorin.Frame.MenuArrived");
 
 
 std::string WindowClassName(HWND wnd) {
@@ -226,6 +228,19 @@ void TWinSkinForm::FitFrame(int menuLines) {
   SetWindowPos(wnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
+void TWinSkinForm::MenuArrived() {
+  if (menuBar_ || destroyed_ || !subclass_ || mdiRole_ == mrChild || !skin_ || skin_->Empty) return;
+  windowMenu_ = GetMenu(wnd_);
+  if (!windowMenu_) return;
+  AttachMenuBar();
+  if (!menuBar_) return;
+  // The bar takes its room from the client area, as the native bar did.
+  metrics_ = MeasureFrame(*skin_, facts_.Kind, MenuBarHeight());
+  titleCacheValid_ = false;
+  FrameChanged();
+  RedrawWindow(wnd_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+}
+
 void TWinSkinForm::FrameChanged() {
   if (wnd_) SetWindowPos(wnd_, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
@@ -419,7 +434,17 @@ LRESULT TWinSkinForm::SkinWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
+    case WM_NCCALCSIZE:
+      // A window may get its menu after it was skinned (a form that is
+      // activated while it is being created): the bar follows once the
+      // system is done with this frame change.
+      if (!menuBar_ && mdiRole_ != mrChild && GetMenu(wnd_)) PostMessageW(wnd_, MenuArrivedMessage, 0, 0);
+      break;
     default:
+      if (msg == MenuArrivedMessage && MenuArrivedMessage) {
+        MenuArrived();
+        return 0;
+      }
       break;
   }
   if (InPassTwo()) {

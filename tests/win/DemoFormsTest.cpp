@@ -6,6 +6,7 @@
 #include "demo/Unit1.h"
 #include "demo/Unit2.h"
 #include "manager/win/WinSkinManagerSetup.h"
+#include "menus/win/WinSkinMenu.h"
 
 namespace pelorin {
 namespace {
@@ -93,6 +94,37 @@ TEST_F(DemoForms, MainFormHoldsEveryComponentAndRunsItsStartUp) {
   EXPECT_EQ(f.StringGrid1->Cells(0, files), "skin file" + std::to_string(files));
   EXPECT_EQ(f.StringGrid1->Cells(1, 1), f.ComboBox1->Items()[0]);
   EXPECT_EQ(f.StringGrid1->FixedColor(), f.sd1->colors[csButtonFace]);
+}
+
+// The main form as the demo shows it: skinned by the manager, its menu in
+// the skinned bar under the title, before and after a skin switch.
+TEST_F(DemoForms, MainFormShowsItsMenuInTheSkinnedBar) {
+  TForm1& f = *Form1;
+  f.Show();
+  Pump();
+  auto check = [&](const char* when) {
+    TSkinManage* m = WinSkinManager();
+    ASSERT_NE(m, nullptr);
+    for (int i = 0; i < 100 && m->ActionScheduled(); ++i) {
+      Sleep(10);
+      Pump();
+    }
+    auto* skinner = static_cast<TSkinFormSkinner*>(m->FindSkinner(f.Handle()));
+    ASSERT_NE(skinner, nullptr) << when;
+    const TWinSkinForm& form = skinner->SkinForm();
+    EXPECT_EQ(GetMenu(f.Handle()), nullptr) << when;
+    ASSERT_NE(form.MenuBar(), nullptr) << when;
+    EXPECT_EQ(form.MenuBar()->Count(), 4) << when;
+    EXPECT_EQ(form.Metrics().MenuBar, GetSystemMetrics(SM_CYMENU)) << when;
+    RECT wr;
+    GetWindowRect(f.Handle(), &wr);
+    POINT origin{0, 0};
+    ClientToScreen(f.Handle(), &origin);
+    EXPECT_EQ(origin.y - wr.top, form.Metrics().Top + form.Metrics().MenuBar) << when;
+  };
+  check("at start");
+  ASSERT_TRUE(f.SelectSkinFile(f.ComboBox1->Items()[0]));
+  check("after a skin file");
 }
 
 TEST_F(DemoForms, HandlersBoundByNameDoTheirWork) {
