@@ -2,6 +2,7 @@
 #include "formframe/CaptionLayout.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "skinmodel/SkinRecords.h"
 
@@ -16,16 +17,19 @@ TCaptionPlace PlaceCaption(const TRect& r, TSize textSize, const TDataSkinTitle&
   int dx = 0;
   switch (title.TextAlignment) {
     case 1: dx = (r.Width() - t.Width()) / 2; break;
-    // Right aligned text ends at the clip line, not past it.
-    case 2: dx = r.Width() - rightClip - t.Width(); break;
+    // Skins give right-aligned captions their room on the right as a
+    // negative TextRightClip.
+    case 2: dx = r.Width() + rightClip - t.Width(); break;
     default: dx = shift; break;
   }
   const int dy = (r.Height() - t.Height()) / 2 + shiftVert / 2;
   t = t.Offset(dx, dy);
   // A text wider than the room starts at the title's left edge, so it does
-  // not run over the left border, and is cut at the clip line.
+  // not run over the left border, and is cut at the clip line. The clip line
+  // keeps the room of either sign: a negative TextRightClip would otherwise
+  // put it past the title, over the border or off the window.
   if (t.Left < r.Left) t = t.Offset(r.Left - t.Left, 0);
-  t.Right = std::min(t.Right, r.Right - rightClip);
+  t.Right = std::min(t.Right, r.Right - std::abs(rightClip));
   t.Right = std::max(t.Right, t.Left);
 
   TCaptionPlace place;

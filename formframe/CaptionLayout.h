@@ -15,8 +15,8 @@ struct TCaptionPlace {
 };
 
 // textSize is the measured single-line text. Alignment 0 places at TextShift,
-// 1 centres, 2 puts the end at the right clip line; the text never starts
-// left of r nor passes r.Right - TextRightClip.
+// 1 centres, 2 ends the text at r.Right + TextRightClip; the text never starts
+// left of r nor passes r.Right - |TextRightClip|.
 TCaptionPlace PlaceCaption(const TRect& r, TSize textSize, const TDataSkinTitle& title);
 
 }  // namespace pelorin

@@ -105,10 +105,17 @@ TEST(CaptionLayout, AlignmentShiftsAndClipping) {
   p = PlaceCaption(r, {50, 14}, title);
   EXPECT_EQ(p.Text.Left, 10 + (200 - 57) / 2);
 
+  // Right aligned: the end goes to r.Right + clip, so a positive clip cuts
+  // the text and a negative one keeps room on the right.
   title.TextAlignment = 2;
   p = PlaceCaption(r, {50, 14}, title);
-  EXPECT_EQ(p.Text.Right, 210 - 12);
-  EXPECT_EQ(p.Text.Width(), 57);
+  EXPECT_EQ(p.Text, Rect(165, 10, 198, 24));
+  title.Margins.Right = -30;
+  p = PlaceCaption(r, {50, 14}, title);
+  EXPECT_EQ(p.Text, Rect(123, 10, 180, 24));
+  p = PlaceCaption(r, {500, 14}, title);
+  EXPECT_EQ(p.Text, Rect(10, 10, 180, 24));  // never past the room, nor off the title
+  title.Margins.Right = 12;
 
   // A long title is cut at the clip line and does not start left of the title.
   for (int align = 0; align < 3; ++align) {
