@@ -105,6 +105,40 @@ TEST_F(FrameButtons, PaintedFrameEqualsTheComposedSkinImages) {
   EXPECT_GT(text.Width(), 0);
 }
 
+// The composed title is reused between paints; a new text, activation or
+// skin must show at once, and a reused title must equal a fresh one.
+TEST_F(FrameButtons, RepaintsShowTheCurrentTitle) {
+  RECT wr = window->WindowRect();
+  const int w = wr.right - wr.left, top = skinner->Metrics().Top;
+  const auto paint = [&] {
+    TBitmap b(w, wr.bottom - wr.top);
+    skinner->PaintFrame(static_cast<HDC>(b.DC()));
+    GdiFlush();
+    std::vector<uint32_t> title;
+    for (int y = 0; y < top; ++y) title.insert(title.end(), b.ScanLine(y), b.ScanLine(y) + w);
+    return title;
+  };
+  const auto first = paint();
+  EXPECT_EQ(paint(), first);
+  SetWindowTextW(window->wnd, L"Another, longer caption");
+  const auto renamed = paint();
+  EXPECT_NE(renamed, first);
+  SetWindowTextW(window->wnd, L"Frame test");
+  EXPECT_EQ(paint(), first);
+  SendMessageW(window->wnd, WM_NCACTIVATE, FALSE, 0);
+  EXPECT_NE(paint(), first);
+  SendMessageW(window->wnd, WM_NCACTIVATE, TRUE, 0);
+  EXPECT_EQ(paint(), first);
+  // The same skin data loaded with another skin.
+  auto harbor = MakeSkin(skingen::HarborTheme());
+  skinner->SetSkinData(harbor.get());
+  skinner->LoadSkinMetrics();
+  wr = window->WindowRect();
+  EXPECT_NE(paint(), first);
+  skinner->SetSkinData(skin.get());
+  skinner->LoadSkinMetrics();
+}
+
 TEST_F(FrameButtons, HitTestAnswersForTheSkinnedFrame) {
   const TFrameMetrics m = skinner->Metrics();
   RECT wr = window->WindowRect();
