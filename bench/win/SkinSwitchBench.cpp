@@ -10,6 +10,46 @@ using namespace pelorin;
 
 namespace {
 
+bool PaintPending();
+
+// What the system alone needs for the same work on ten plain windows: drop
+// the region, resize, set a region, repaint.
+double SystemFloorMs(int runs) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = DefWindowProcW;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  wc.lpszClassName = L"PelorinSwitchFloor";
+  RegisterClassW(&wc);
+  std::vector<HWND> windows;
+  for (int i = 0; i < 10; ++i) {
+    HWND w = CreateWindowExW(0, wc.lpszClassName, L"Plain", WS_OVERLAPPEDWINDOW, 520 + 30 * i, 20 + 25 * i, 480, 360,
+                             nullptr, nullptr, wc.hInstance, nullptr);
+    ShowWindow(w, SW_SHOWNOACTIVATE);
+    windows.push_back(w);
+  }
+  bench::PumpAll();
+  std::vector<double> times;
+  for (int run = 0; run < runs; ++run) {
+    const double t0 = bench::NowMs();
+    for (HWND w : windows) SetWindowRgn(w, nullptr, FALSE);
+    for (HWND w : windows) {
+      const int grow = run % 2 ? 2 : 0;
+      SetWindowPos(w, nullptr, 0, 0, 480 + grow, 360 + grow,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+      SetWindowRgn(w, CreateRectRgn(0, 0, 480 + grow, 360 + grow), TRUE);
+      RedrawWindow(w, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    }
+    for (HWND w : windows) UpdateWindow(w);
+    while (PaintPending()) bench::PumpAll();
+    times.push_back(bench::NowMs() - t0);
+  }
+  for (HWND w : windows) DestroyWindow(w);
+  bench::PumpAll();
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}
+
 bool PaintPending() { return HIWORD(GetQueueStatus(QS_PAINT | QS_POSTMESSAGE | QS_SENDMESSAGE)) != 0; }
 
 }  // namespace
@@ -54,6 +94,7 @@ int main(int argc, char** argv) {
   std::printf("skin switch, 10 windows: median %.2f ms (the action alone %.2f ms), best %.2f ms, worst %.2f ms "
               "(%d runs)\n",
               times[times.size() / 2], actions[actions.size() / 2], times.front(), times.back(), runs);
+  std::printf("the same steps on ten plain windows without skins: median %.2f ms\n", SystemFloorMs(runs));
   skin.reset();
   delete app;
   DestroySkinManager();
