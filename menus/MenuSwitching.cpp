@@ -25,7 +25,7 @@ void TMenuSwitcher::Stop() {
 }
 
 int TMenuSwitcher::Choose(int index) {
-  if (index < 0 || index == openIndex_) return -1;
+  if (index < 0 || index == openIndex_ || (Enabled && !Enabled(index))) return -1;
   switching_ = true;
   return index;
 }
@@ -43,16 +43,25 @@ int TMenuSwitcher::KeyDown(unsigned key, int barCount) {
     case vk::Right:
       // An item with a submenu opens it instead.
       if (selection_.Valid && selection_.HasSubMenu) return -1;
-      return Choose((openIndex_ + 1) % barCount);
+      return Choose(Step(openIndex_ + 1, 1, barCount));
     case vk::Left:
       if (selection_.Valid && !selection_.InOpenPopup) {
         LeaveSubMenu();
         return -1;
       }
-      return Choose((openIndex_ + barCount - 1) % barCount);
+      return Choose(Step(openIndex_ + barCount - 1, -1, barCount));
     default:
       return -1;
   }
+}
+
+int TMenuSwitcher::Step(int index, int step, int barCount) const {
+  for (int tried = 0; tried < barCount; ++tried) {
+    index = ((index % barCount) + barCount) % barCount;
+    if (index == openIndex_ || !Enabled || Enabled(index)) return index;
+    index += step;
+  }
+  return -1;
 }
 
 void TMenuSwitcher::LeaveSubMenu() {

@@ -3,6 +3,8 @@
 // keys and mouse moves seen by the message filter hook.
 #pragma once
 
+#include <functional>
+
 #include "host/core/Geometry.h"
 
 namespace pelorin {
@@ -48,6 +50,11 @@ public:
   // first item; true exactly once per opening.
   bool TakeFirstKey();
 
+  // Which bar items can open (all when unset). A disabled item opens
+  // nothing, so switching to it would only close the open popup: arrows pass
+  // over it and the mouse over it keeps the popup that is open.
+  std::function<bool(int index)> Enabled;
+
   int OpenIndex() const { return openIndex_; }
   bool Switching() const { return switching_; }
   const TMenuSelection& Selection() const { return selection_; }
@@ -55,6 +62,8 @@ public:
 private:
   // A different item than the open one starts a switch.
   int Choose(int index);
+  // From index on in steps of step (wrapping), the first item that can open.
+  int Step(int index, int step, int barCount) const;
   // A cascaded submenu closed: the selection is in the menu above now.
   void LeaveSubMenu();
 

@@ -299,6 +299,9 @@ bool TWinSkinMenu::TrackOne(TMenuBtn& item) {
   tracking.Bar = this;
   tracking.OpenPopup = item.SubMenu;
   tracking.Switcher.Start(item.Index, {cursor.x, cursor.y});
+  tracking.Switcher.Enabled = [this](int index) {
+    return index >= 0 && index < Count() && items_[size_t(index)]->Enabled;
+  };
   if (!tracking.Hook) tracking.Hook = SetWindowsHookExW(WH_MSGFILTER, MenuMsgHook, nullptr, GetCurrentThreadId());
   itemPainter_.SetOpenPopup(item.SubMenu);
   tracking_ = true;
@@ -307,6 +310,7 @@ bool TWinSkinMenu::TrackOne(TMenuBtn& item) {
   if (tracking.Hook) UnhookWindowsHookEx(tracking.Hook);
   tracking.Hook = nullptr;
   tracking.Switcher.Stop();
+  tracking.Switcher.Enabled = nullptr;
   tracking.Bar = nullptr;
   tracking.OpenPopup = nullptr;
   itemPainter_.SetOpenPopup(nullptr);

@@ -224,6 +224,51 @@ TEST_F(MenuBarTest, RightArrowInTheLastPopupOpensTheFirst) {
 }
 
 namespace {
+// Moves the mouse over `target` at the first tick, records the open item at
+// the second and ends the menu.
+TPoint mouseTarget;
+VOID CALLBACK MoveMouseOverBar(HWND, UINT, UINT_PTR, DWORD) {
+  ++ticks;
+  seenOpen.push_back(TWinSkinMenu::TrackedIndex());
+  HWND popup = FindWindowW(L"#32768", nullptr);
+  if (ticks == 1 && popup) {
+    SetCursorPos(mouseTarget.X, mouseTarget.Y);
+    PostMessageW(popup, WM_MOUSEMOVE, 0, 0);  // the menu loop reads the message's cursor position
+  } else if (ticks >= 2) {
+    EndMenu();
+  }
+}
+}  // namespace
+
+TEST_F(MenuBarTest, MouseMovingOverAnotherBarItemOpensItsPopup) {
+  HWND wnd = MakeWindowWithMenu(SampleMenu());
+  ShowWindow(wnd, SW_SHOW);
+  SetForegroundWindow(wnd);
+  TWinSkinMenu bar(owner, wnd, skin.get(), nullptr);
+  bar.LoadMenuItems();
+  TBitmap target(400, 60);
+  TBitmapCanvas canvas(target);
+  bar.PaintMenuBar(canvas.Handle(), {4, 30, 396, 50}, true);
+  Pump();
+  RECT wr;
+  GetWindowRect(wnd, &wr);
+  for (int to : {3, 2}) {  // an enabled item takes over; a disabled one does not
+    const TRect& r = bar.Items()[to]->BoundsRect;
+    mouseTarget = {wr.left + (r.Left + r.Right) / 2, wr.top + (r.Top + r.Bottom) / 2};
+    seenOpen.clear();
+    ticks = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 150, MoveMouseOverBar);
+    EXPECT_TRUE(bar.PopupMenuBtn(*bar.Items()[0]));
+    KillTimer(nullptr, timer);
+    ASSERT_GE(seenOpen.size(), 2u) << to;
+    EXPECT_EQ(seenOpen[0], 0) << to;
+    EXPECT_EQ(seenOpen[1], to == 3 ? 3 : 0) << to;
+    EXPECT_FALSE(bar.Tracking());
+  }
+  DestroyWindow(wnd);
+}
+
+namespace {
 TBitmap printed;
 bool printedFrameSkinned = false;
 const TSkinModel* printSkin = nullptr;

@@ -121,3 +121,22 @@ TEST(MenuSwitching, MouseMovesOnlyCountOnceAndOnOtherItems) {
   EXPECT_TRUE(s.Switching());
   EXPECT_EQ(s.MouseMove({90, 5}, 2), -1);  // the same position again
 }
+
+TEST(MenuSwitching, DisabledItemsArePassedOver) {
+  TMenuSwitcher s;
+  s.Enabled = [](int i) { return i != 2 && i != 3; };  // five items, 2 and 3 disabled
+  s.Start(1, {0, 0});
+  EXPECT_EQ(s.KeyDown(vk::Right, 5), 4);
+  s.Start(4, {0, 0});
+  EXPECT_EQ(s.KeyDown(vk::Left, 5), 1);
+  s.Start(4, {0, 0});
+  EXPECT_EQ(s.MouseMove({10, 0}, 3), -1);  // the open popup stays
+  EXPECT_FALSE(s.Switching());
+  EXPECT_EQ(s.MouseMove({20, 0}, 0), 0);
+  // Nothing else can open: the arrows keep the open item.
+  s.Enabled = [](int i) { return i == 1; };
+  s.Start(1, {0, 0});
+  EXPECT_EQ(s.KeyDown(vk::Right, 5), -1);
+  EXPECT_EQ(s.KeyDown(vk::Left, 5), -1);
+  EXPECT_FALSE(s.Switching());
+}
