@@ -148,6 +148,17 @@ TEST_F(MenuKeys, AltAndALetterActsOnTheMatchingBarItem) {
   });
   EXPECT_EQ(seen, std::vector<int>{0});
   EXPECT_EQ(TWinSkinMenu::TrackedMenu(), nullptr);
+
+  // The menu key alone is answered: no system menu loop over a bar that is
+  // not there.
+  std::vector<int> none;
+  LRESULT answer = 0;
+  none = WatchBarPopups({}, [&] {
+    answer = SendMessageW(wnd, WM_SYSCOMMAND, SC_KEYMENU, 0);
+    Pump();
+  });
+  EXPECT_EQ(answer, 1);
+  EXPECT_TRUE(none.empty());
 }
 
 TEST_F(MenuKeys, HostFormTakesAcceleratorsBeforeItsControls) {
