@@ -2,10 +2,33 @@
 // and leaks.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
 #include "formframe/FrameMetrics.h"
 #include "host/win/platform/GdiCounters.h"
 #include "tests/win/FrameTestUtil.h"
 #include "tools/skingen/SkinTheme.h"
+
+// Every allocation of this program is counted, so a test can see memory that
+// skinning keeps after it is undone.
+namespace {
+std::atomic<long> liveAllocations{0};
+}  // namespace
+void* operator new(std::size_t n) {
+  if (void* p = std::malloc(n ? n : 1)) {
+    ++liveAllocations;
+    return p;
+  }
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+  if (!p) return;
+  --liveAllocations;
+  std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
 
 namespace pelorin {
 namespace {
@@ -159,22 +182,27 @@ TEST_F(FrameWindow, SwitchingSkinsRemeasuresRefitsAndReshapes) {
   EXPECT_EQ(skinner.Metrics(), MeasureFrame(*plain, frSizeable, 0));
 }
 
-TEST_F(FrameWindow, TwoHundredSkinCyclesLeakNoGdiObjects) {
+TEST_F(FrameWindow, TwoHundredSkinCyclesLeakNoGdiObjectsNorMemory) {
   TTestWindow w;
-  {
-    // The shared frame buffer grows once; that is not a leak.
-    TWinSkinForm warm(slate);
+  for (TSkinData* skin : {slate, plain}) {
+    // The shared buffers grow once; that is not a leak.
+    TWinSkinForm warm(skin);
     Skin(warm, w.wnd);
     warm.PaintFrame();
   }
+  Pump();
   const long live = GdiCounters::Live();
+  const long memory = liveAllocations;
   RECT window0 = w.WindowRect();
   for (int i = 0; i < 200; ++i) {
     TWinSkinForm skinner(i % 2 ? slate : plain);
     Skin(skinner, w.wnd);
     skinner.PaintFrame();
+    if (i == 0) EXPECT_GT(liveAllocations, memory);  // the count sees the skinner's memory
   }
+  Pump();
   EXPECT_EQ(GdiCounters::Live(), live);
+  EXPECT_EQ(liveAllocations, memory);
   const RECT after = w.WindowRect();
   EXPECT_EQ(after.right - after.left, window0.right - window0.left);
   EXPECT_EQ(after.bottom - after.top, window0.bottom - window0.top);
