@@ -2,33 +2,11 @@
 // and leaks.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
 #include "formframe/FrameMetrics.h"
+#include "tests/win/AllocationCount.h"
 #include "host/win/platform/GdiCounters.h"
 #include "tests/win/FrameTestUtil.h"
 #include "tools/skingen/SkinTheme.h"
-
-// Every allocation of this program is counted, so a test can see memory that
-// skinning keeps after it is undone.
-namespace {
-std::atomic<long> liveAllocations{0};
-}  // namespace
-void* operator new(std::size_t n) {
-  if (void* p = std::malloc(n ? n : 1)) {
-    ++liveAllocations;
-    return p;
-  }
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-  if (!p) return;
-  --liveAllocations;
-  std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
 
 namespace pelorin {
 namespace {
@@ -192,17 +170,17 @@ TEST_F(FrameWindow, TwoHundredSkinCyclesLeakNoGdiObjectsNorMemory) {
   }
   Pump();
   const long live = GdiCounters::Live();
-  const long memory = liveAllocations;
+  const long memory = testing::LiveAllocations();
   RECT window0 = w.WindowRect();
   for (int i = 0; i < 200; ++i) {
     TWinSkinForm skinner(i % 2 ? slate : plain);
     Skin(skinner, w.wnd);
     skinner.PaintFrame();
-    if (i == 0) EXPECT_GT(liveAllocations, memory);  // the count sees the skinner's memory
+    if (i == 0) EXPECT_GT(testing::LiveAllocations(), memory);  // the count sees the skinner's memory
   }
   Pump();
   EXPECT_EQ(GdiCounters::Live(), live);
-  EXPECT_EQ(liveAllocations, memory);
+  EXPECT_EQ(testing::LiveAllocations(), memory);
   const RECT after = w.WindowRect();
   EXPECT_EQ(after.right - after.left, window0.right - window0.left);
   EXPECT_EQ(after.bottom - after.top, window0.bottom - window0.top);

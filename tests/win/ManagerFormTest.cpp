@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "host/win/Forms.h"
+#include "host/win/platform/GdiCounters.h"
+#include "tests/win/AllocationCount.h"
 #include "manager/win/WinSkinManagerSetup.h"
 #include "tests/win/FrameTestUtil.h"
 #include "tests/win/ManagerTestUtil.h"
@@ -72,8 +74,16 @@ TEST_F(TManagerFormTest, ActivatedFormsAreSkinnedAndGivenBack) {
   EXPECT_EQ(GetWindowLongPtrW(wnd, GWL_STYLE), style);
   EXPECT_EQ(ClientSize(wnd), client);
 
-  // Skin and unskin many times: every skinner goes, the window stays as it was.
-  for (int i = 0; i < 200; ++i) {
+  // Skin and unskin many times: every skinner goes, the window stays as it
+  // was, and no GDI object or memory is kept (counted after a first cycle,
+  // which grows the shared paint buffers once).
+  long gdi = 0, memory = 0;
+  for (int i = 0; i < 201; ++i) {
+    if (i == 1) {
+      app->ProcessMessages();
+      gdi = GdiCounters::Live();
+      memory = LiveAllocations();
+    }
     m.PostAction(maSkinAll);
     m.DoAction();
     ASSERT_TRUE(m.IsTracked(wnd)) << "cycle " << i;
@@ -82,6 +92,9 @@ TEST_F(TManagerFormTest, ActivatedFormsAreSkinnedAndGivenBack) {
     m.DoAction();
     ASSERT_TRUE(m.FormSkinners().empty()) << "cycle " << i;
   }
+  app->ProcessMessages();
+  EXPECT_EQ(GdiCounters::Live(), gdi);
+  EXPECT_EQ(LiveAllocations(), memory);
   EXPECT_EQ(GetWindowLongPtrW(wnd, GWL_STYLE), style);
   EXPECT_EQ(ClientSize(wnd), client);
 }
