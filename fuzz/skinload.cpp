@@ -1,13 +1,9 @@
-// Fuzz target: the whole skin load (archive, description, bitmaps). The first
-// byte picks the form of the input: raw .skn bytes, or a description and
-// bitmap files (separated by "@@@@", named 0.bmp, 1.bmp ...) packed here into
-// an archive so the parser and the bitmap codec are reached every time.
+// Fuzz target: the whole skin load (archive, description, bitmaps); the
+// input's form is described in SkinInput.h.
 #include <cstddef>
 #include <cstdint>
-#include <string_view>
 
-#include "host/core/MessageBox.h"
-#include "skinfile/SkinWriter.h"
+#include "fuzz/SkinInput.h"
 #include "skinmodel/SkinModel.h"
 #include "skinmodel/SkinRules.h"
 
@@ -29,27 +25,10 @@ void Touch(const TDataSkinObject* r) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const bool quiet = (SetMessageBoxFunc([](const std::string&, const std::string&, int) { return idOK; }), true);
-  (void)quiet;
-  if (size < 1) return 0;
-  TMemoryStream archive;
-  std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
+  fuzzing::QuietMessageBoxes();
   try {
-    if (data[0] & 1) {
-      archive.Assign(rest.data(), rest.size());
-    } else {
-      TSkinWriter writer;
-      int index = -1;
-      while (true) {
-        size_t cut = rest.find("@@@@");
-        std::string_view part = rest.substr(0, cut);
-        writer.AddFile(index < 0 ? std::string("skin.ini") : std::to_string(index) + ".bmp", part.data(), part.size());
-        ++index;
-        if (cut == std::string_view::npos || index > 40) break;
-        rest.remove_prefix(cut + 4);
-      }
-      writer.SaveToStream(archive);
-    }
+    TMemoryStream archive;
+    if (!fuzzing::SkinArchiveFromInput(data, size, archive)) return 0;
     TSkinModel model;
     if (!model.LoadSkinArchive(archive)) return 0;
     for (int i = bdLeft; i <= bdBottom; ++i) Touch(model.Borders[i]);

@@ -1,0 +1,1 @@
+pelorin_fuzz_target(framelayout DEPS pelorin_formframe pelorin_menus pelorin_skinmodel pelorin_skinfile pelorin_paint pelorin_manager pelorin_host_core)
