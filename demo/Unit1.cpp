@@ -47,8 +47,9 @@ void FillImages(TImageList& images) {
     for (int y = 0; y < 16; ++y) {
       uint32_t* row = b.ScanLine(y);
       for (int x = 0; x < 16; ++x) {
-        const bool edge = x == 2 || x == 13 || y == 2 || y == 13;
-        const bool inside = x > 2 && x < 13 && y > 2 && y < 13;
+        const bool box = x >= 2 && x <= 13 && y >= 2 && y <= 13;
+        const bool edge = box && (x == 2 || x == 13 || y == 2 || y == 13);
+        const bool inside = box && !edge;
         row[x] = edge ? 0x00404040u : inside ? inner : 0x00FF00FFu;
       }
     }
