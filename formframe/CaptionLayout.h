@@ -16,7 +16,8 @@ struct TCaptionPlace {
 
 // textSize is the measured single-line text. Alignment 0 places at TextShift,
 // 1 centres, 2 ends the text at r.Right + TextRightClip; the text never starts
-// left of r nor passes r.Right - |TextRightClip|.
+// left of r nor passes r.Right - |TextRightClip|, and at least touches r
+// vertically, whatever the skin's values.
 TCaptionPlace PlaceCaption(const TRect& r, TSize textSize, const TDataSkinTitle& title);
 
 }  // namespace pelorin

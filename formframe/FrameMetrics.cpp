@@ -32,7 +32,7 @@ uint32_t StyleWithSysStyles(uint32_t style, unsigned savedStyles, bool restore) 
 namespace {
 int FrameSpan(const TDataSkinObject& border, bool stacked) {
   const int count = std::max(1, int(border.FrameCount));
-  return (stacked ? border.Bitmap.Height() : border.Bitmap.Width()) / count;
+  return std::min(MaxFrameEdge, (stacked ? border.Bitmap.Height() : border.Bitmap.Width()) / count);
 }
 }  // namespace
 
@@ -65,8 +65,9 @@ TSize FittedWindowSize(TSize client, const TFrameMetrics& m, int menuLines) {
 }
 
 TSize UnskinnedWindowSize(TSize current, TSize unskinnedFrame, const TFrameMetrics& m) {
-  return {current.cx + unskinnedFrame.cx - m.Left - m.Right,
-          current.cy + unskinnedFrame.cy - m.Top - m.MenuBar - m.Bottom};
+  // A window squeezed below its skinned frame comes back at no size, not a negative one.
+  return {std::max(0, current.cx + unskinnedFrame.cx - m.Left - m.Right),
+          std::max(0, current.cy + unskinnedFrame.cy - m.Top - m.MenuBar - m.Bottom)};
 }
 
 int FrameHitTest(TPoint p, TSize window, const TFrameMetrics& m, bool sizeable, bool maximised, int grip) {

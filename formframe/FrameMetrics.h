@@ -61,9 +61,14 @@ unsigned SavedStylesFrom(uint32_t style, bool hasSystemMenu);
 // The style with the caption-button styles cleared, or put back as saved.
 uint32_t StyleWithSysStyles(uint32_t style, unsigned savedStyles, bool restore);
 
+// No skinned frame edge is wider than this: generous for decorated title
+// bars (real skins stay well under half of it), and a window framed with it
+// on every side still fits a small screen.
+inline constexpr int MaxFrameEdge = 128;
+
 // Border images: left and right hold their frames side by side, top and
 // bottom stacked. A popup window gets no frame. A border whose frame count is
-// below 1 counts as one frame.
+// below 1 counts as one frame; each edge is at most MaxFrameEdge.
 TFrameMetrics MeasureFrame(const TSkinModel& skin, TFrameKind kind, int menuBarHeight);
 
 // Frame of a border image to draw: 1 for single-frame images, else 1 active, 2 inactive.
@@ -74,7 +79,8 @@ int BorderFrameIndex(const TDataSkinObject& border, bool active);
 TRect SkinnedClientRect(const TRect& proposedWindow, const TFrameMetrics& m);
 // Window size that keeps client inside the frame; menuLines menu bar heights.
 TSize FittedWindowSize(TSize client, const TFrameMetrics& m, int menuLines);
-// Window size after unskinning: the system frame (unskinnedFrame) replaces the skin's.
+// Window size after unskinning: the system frame (unskinnedFrame) replaces the
+// skin's; never negative.
 TSize UnskinnedWindowSize(TSize current, TSize unskinnedFrame, const TFrameMetrics& m);
 
 // Hit-test codes (the values Windows gives them).

@@ -2,6 +2,11 @@
 // and click effects.
 #include "formframe/TitleButtons.h"
 
+#include <algorithm>
+#include <cstdint>
+
+#include "host/core/Bitmap.h"
+#include "paint/PaintTypes.h"
 #include "skinmodel/SkinRecords.h"
 
 namespace pelorin {
@@ -74,21 +79,26 @@ std::optional<TRect> LayoutSysButton(const TDataSkinSysButton& b, int imageWidth
                                      int frameCount, const TButtonLayoutFrame& frame) {
   if (imageWidth <= 0 || imageHeight <= 0) return std::nullopt;
   const int fw = imageWidth / (frameCount < 1 ? 1 : frameCount);
-  int left = 0, top = 0;
+  // Summed wide: skin coordinates may be anything an integer holds.
+  int64_t left = 0, top = 0;
+  const int64_t x = b.XCoord, y = b.YCoord;
   switch (b.Align) {
-    case 0: left = b.XCoord; top = b.YCoord; break;
-    case 1: left = frame.WindowWidth - b.XCoord; top = b.YCoord; break;
+    case 0: left = x; top = y; break;
+    case 1: left = frame.WindowWidth - x; top = y; break;
     case 2:
-    case 8: left = frame.CaptionText.Left - fw - b.XCoord; top = b.YCoord; break;
+    case 8: left = int64_t(frame.CaptionText.Left) - fw - x; top = y; break;
     case 3:
-    case 9: left = frame.CaptionText.Right + b.XCoord; top = b.YCoord; break;
+    case 9: left = int64_t(frame.CaptionText.Right) + x; top = y; break;
     case 100:
-      left = frame.WindowWidth - b.XCoord - frame.Metrics.Right - frame.MenuBarMarginLeft;
-      top = frame.Metrics.Top + (frame.Metrics.MenuBar - imageHeight) / 2;
+      left = int64_t(frame.WindowWidth) - x - frame.Metrics.Right - frame.MenuBarMarginLeft;
+      top = frame.Metrics.Top + (int64_t(frame.Metrics.MenuBar) - imageHeight) / 2;
       break;
     default: break;
   }
-  return Bounds(left, top, fw, imageHeight);
+  // A button placed beyond any window is never seen nor hit; its rectangle
+  // stays where sums of coordinates cannot overflow.
+  const auto place = [](int64_t v) { return int(std::clamp<int64_t>(v, -MaxPaintCoord, MaxPaintCoord)); };
+  return Bounds(place(left), place(top), std::min(fw, TBitmap::MaxSide), std::min(imageHeight, TBitmap::MaxSide));
 }
 
 int RestingButtonFrame(int frameCount, bool active) { return active || frameCount < 4 ? 1 : 4; }

@@ -54,7 +54,8 @@ struct TButtonLayoutFrame {
   int MenuBarMarginLeft = 0;
 };
 // The button's rectangle for an image of imageWidth x imageHeight holding
-// frameCount frames side by side; nothing for an empty image.
+// frameCount frames side by side; nothing for an empty image. Its corner
+// stays within +/-MaxPaintCoord whatever the skin's coordinates.
 std::optional<TRect> LayoutSysButton(const TDataSkinSysButton& b, int imageWidth, int imageHeight,
                                      int frameCount, const TButtonLayoutFrame& frame);
 

@@ -1,14 +1,18 @@
 // Menu bar item placement, hit testing and accelerators.
 #include "menus/MenuBarLayout.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "skinmodel/SkinRecords.h"
 
 namespace pelorin {
 
 int MenuBarFirstX(const TDataSkinObject* menuBar, int barWidth) {
   if (!menuBar) return 6;
-  const int x = menuBar->Margins.Left + 4;
-  return x > barWidth ? 12 : x;
+  // A negative margin would hide the first item under the left border.
+  const int64_t x = int64_t(std::max(0, menuBar->Margins.Left)) + 4;
+  return x > barWidth ? 12 : int(x);
 }
 
 std::vector<TMenuBarSlot> LayoutMenuBar(const std::vector<TMenuBarEntry>& items, const TRect& bar, int firstX,

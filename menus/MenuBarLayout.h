@@ -34,7 +34,8 @@ struct TMenuBarSlot {
 inline int MenuBarFrame(bool active) { return active ? 1 : 2; }
 
 // x of the first item inside a bar of barWidth pixels: 4 past the skin bar's
-// left margin (12 when that does not fit), 6 without a bar image.
+// left margin (12 when that does not fit; a negative margin counts as 0), 6
+// without a bar image.
 int MenuBarFirstX(const TDataSkinObject* menuBar, int barWidth);
 
 // Items side by side from firstX, each its caption's width + 10, in one

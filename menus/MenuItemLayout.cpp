@@ -1,6 +1,8 @@
 // Menu item sizes, part placement, colours and separator pieces.
 #include "menus/MenuItemLayout.h"
 
+#include <cstdint>
+
 #include "paint/FrameSelect.h"
 #include "skinmodel/SkinRecords.h"
 
@@ -51,7 +53,7 @@ TSliceList MenuSeparatorPieces(const TDataSkinObject& menuItem, int destWidth, i
   int left = menuItem.Margins.Left < 0 ? 0 : menuItem.Margins.Left;
   int right = menuItem.Margins.Right < 0 ? 0 : menuItem.Margins.Right;
   const int fw = frame.Width();
-  if (left + right > fw || left + right > destWidth) left = right = 0;
+  if (int64_t(left) + right > fw || int64_t(left) + right > destWidth) left = right = 0;
   const int top = frame.Top, bottom = frame.Bottom;
   TSliceList pieces;
   if (left > 0) pieces.push_back({{frame.Left, top, frame.Left + left, bottom}, {0, 0, left, destHeight}});
