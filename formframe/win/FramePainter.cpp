@@ -76,7 +76,13 @@ void TWinSysButton::Paint() {
   DrawSkinFrame(piece, Rect(0, 0, w, h), face, true, frame);
   HDC dc = GetWindowDC(wnd);
   if (!dc) return;
-  BitBlt(dc, BoundsRect.Left, BoundsRect.Top, w, h, static_cast<HDC>(piece.DC()), 0, 0, SRCCOPY);
+  {
+    // A button reaching into the client area is cut at it, as the frame is.
+    TSavedDC saved(dc);
+    const TRect client = form_.ClientInWindow();
+    ExcludeClipRect(dc, client.Left, client.Top, client.Right, client.Bottom);
+    BitBlt(dc, BoundsRect.Left, BoundsRect.Top, w, h, static_cast<HDC>(piece.DC()), 0, 0, SRCCOPY);
+  }
   ReleaseDC(wnd, dc);
 }
 

@@ -56,6 +56,10 @@ void TWinSkinForm::BuildRegion() {
       // on it are drawn over opaque pixels.
       TGdiRegion top = keyed(bdTop) && m.Top >= 2 && middle > 0 ? piece(fpTop, middle, m.Top, m.Left, 0)
                                                                 : RectRegion(m.Left, 0, w - m.Right, m.Top);
+      // A title without one opaque pixel would leave nothing to move the
+      // window by and its buttons on thin air: it keeps its rectangle.
+      RECT box;
+      if (GetRgnBox(top.Get(), &box) == NULLREGION) top = RectRegion(m.Left, 0, w - m.Right, m.Top);
       Merge(left, right);
       Merge(top, bottom);
       Merge(top, left);
