@@ -247,6 +247,9 @@ void TWinSkinForm::FrameChanged() {
 
 void TWinSkinForm::Activate() {
   skinRequested_ = true;
+  // A skin that failed to load has no frame to fit: the window keeps its own
+  // until a loaded skin is applied.
+  if (!skin_ || skin_->Empty) return;
   if (stage_ == stNone) {
     if (mdiRole_ == mrChild && FrameManagerLink().MdiMax()) {
       SetSysStyles(true);

@@ -478,7 +478,7 @@ TEST_F(FrameHostileSkin, DamagedImagesAreRefusedAndEverythingElseLoads) {
 
 // Disabled until activation leaves a window alone when its skin is not
 // loaded: today it fits the window to a client it never measured (0 x 0).
-TEST_F(FrameHostileSkin, DISABLED_AnUnloadedSkinLeavesTheWindowAlone) {
+TEST_F(FrameHostileSkin, AnUnloadedSkinLeavesTheWindowAlone) {
   TSkinData empty(nullptr);
   HWND wnd = MakeWindow(WS_OVERLAPPEDWINDOW, nullptr);
   const TOriginal original(wnd);

@@ -176,7 +176,9 @@ TEST_F(FrameWindow, TwoHundredSkinCyclesLeakNoGdiObjectsNorMemory) {
     TWinSkinForm skinner(i % 2 ? slate : plain);
     Skin(skinner, w.wnd);
     skinner.PaintFrame();
-    if (i == 0) EXPECT_GT(testing::LiveAllocations(), memory);  // the count sees the skinner's memory
+    if (i == 0) {
+      EXPECT_GT(testing::LiveAllocations(), memory);  // the count sees the skinner's memory
+    }
   }
   Pump();
   EXPECT_EQ(GdiCounters::Live(), live);
