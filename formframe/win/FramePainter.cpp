@@ -7,6 +7,7 @@
 #include "formframe/WinSkinForm.h"
 #include "formframe/win/FrameWin.h"
 #include "host/win/Graphics.h"
+#include "menus/win/WinSkinMenu.h"
 #include "paint/PaintTypes.h"
 #include "paint/PieceBlit.h"
 #include "paint/SkinPaint.h"
@@ -73,6 +74,13 @@ void TWinSysButton::Paint() {
   GdiFlush();
   piece.FillRect(Rect(0, 0, w, h), clBlack);  // where the title cache has nothing
   CopyPixels(piece, 0, 0, form_.titleCache_, BoundsRect);
+  // MDI child buttons sit in the menu bar: their background is the bar's.
+  if (const TWinSkinMenu* bar = form_.menuBar_.get(); bar && !bar->Background.Empty()) {
+    const TRect over = IntersectRect(BoundsRect, bar->BarRect);
+    if (!over.IsEmpty())
+      CopyPixels(piece, over.Left - BoundsRect.Left, over.Top - BoundsRect.Top, bar->Background,
+                 over.Offset(-bar->BarRect.Left, -bar->BarRect.Top));
+  }
   DrawSkinFrame(piece, Rect(0, 0, w, h), face, true, frame);
   HDC dc = GetWindowDC(wnd);
   if (!dc) return;

@@ -222,3 +222,41 @@ TEST_F(MenuMdi, ClicksOnTheButtonsActOnTheActiveChild) {
   EXPECT_TRUE(IsWindow(frame));
   EXPECT_FALSE(IsZoomed(frame) || IsIconic(frame));
 }
+
+// A hovered MDI button is drawn at once with its hot frame over the bar's own
+// background (read back from the screen).
+TEST_F(MenuMdi, HoveredButtonShowsItsHotFrameOverTheBar) {
+  HWND child = NewChild(true);
+  ASSERT_TRUE(child && IsZoomed(child));
+  RedrawWindow(frame, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  Painted();
+  TWinSysButton& close = *MdiButtons()[2];
+  PostMessageW(frame, WM_NCMOUSEMOVE, HTMENU, ScreenPoint(frame, Centre(close.BoundsRect)));
+  Pump();
+  ASSERT_EQ(close.State, nsHot);
+
+  RECT wr;
+  GetWindowRect(frame, &wr);
+  const TRect& r = close.BoundsRect;
+  TBitmap shown(r.Width(), r.Height());
+  HDC screen = GetDC(nullptr);
+  BitBlt(static_cast<HDC>(shown.DC()), 0, 0, r.Width(), r.Height(), screen, wr.left + r.Left, wr.top + r.Top, SRCCOPY);
+  ReleaseDC(nullptr, screen);
+  GdiFlush();
+
+  const TBitmap& image = close.Image();
+  const int fw = image.Width() / close.FrameCount(), hot = 4;
+  const TWinSkinMenu& bar = *skinner->MenuBar();
+  int wrong = 0, keyed = 0;
+  for (int y = 0; y < r.Height() && y < image.Height(); ++y)
+    for (int x = 0; x < fw && x < r.Width(); ++x) {
+      TColor want = image.GetPixel((hot - 1) * fw + x, y);
+      if (want == TransparentKeyColour) {
+        ++keyed;
+        want = bar.Background.GetPixel(r.Left + x - bar.BarRect.Left, r.Top + y - bar.BarRect.Top);
+      }
+      wrong += shown.GetPixel(x, y) != want;
+    }
+  EXPECT_GT(keyed, 0);  // the test sees the background through the button
+  EXPECT_EQ(wrong, 0);
+}
