@@ -108,7 +108,10 @@ void TWinSkinForm::SendToMdiChild(UINT command) {
   if (!active) return;
   const std::shared_ptr<bool> alive = alive_;
   SendMessageW(active, WM_SYSCOMMAND, command, 0);
-  if (*alive && FrameManagerLink().MdiMax() && !HasMaximizedMDIChild()) FrameManagerLink().SetMdiMax(false);
+  if (!*alive || HasMaximizedMDIChild()) return;
+  if (FrameManagerLink().MdiMax()) FrameManagerLink().SetMdiMax(false);
+  // The buttons leave the bar; the system does not always repaint the frame.
+  RedrawWindow(wnd_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
 
 void TWinSkinForm::DoSysButtonAction(TPoint screen) {
