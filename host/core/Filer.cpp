@@ -1,7 +1,9 @@
 // Reading and writing object properties through form-file trees.
 #include "host/core/Filer.h"
 
+#include <new>
 #include <set>
+#include <stdexcept>
 
 #include "host/core/Collection.h"
 #include "host/core/Component.h"
@@ -201,7 +203,14 @@ void TReader::ReadProperty(TPersistent& object, std::string_view name, const TFo
       if (prop.Value.Kind != TFormValue::vkBinary) InvalidValue();
       TMemoryStream bytes;
       bytes.Assign(prop.Value.Binary.data(), prop.Value.Binary.size());
-      def->readBinary(bytes);
+      try {
+        def->readBinary(bytes);
+      } catch (const std::length_error&) {
+        // A reader that trusted a length from the data: the form is damaged.
+        throw EReadError(SReadError);
+      } catch (const std::bad_alloc&) {
+        throw EReadError(SReadError);
+      }
     } else if (def->read) {
       def->read(*this);
     }

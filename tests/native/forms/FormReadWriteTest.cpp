@@ -11,6 +11,22 @@ using namespace pelorin::test;
 
 namespace {
 
+// A binary property whose reader trusts the length in its data, as an
+// application's reader may: a damaged form must still end in a read error.
+class TTrustingWidget : public TComponent {
+public:
+  using TComponent::TComponent;
+  std::string ClassName() const override { return "TTrustingWidget"; }
+  void DefineProperties(TFiler& filer) override {
+    TComponent::DefineProperties(filer);
+    filer.DefineBinaryProperty("Raw", [this](TStream& s) {
+      Raw.resize(static_cast<size_t>(s.ReadInt32LE()));
+      s.ReadBuffer(Raw.data(), static_cast<int64_t>(Raw.size()));
+    }, [](TStream&) {}, false);
+  }
+  std::vector<uint8_t> Raw;
+};
+
 const char* const FullForm = R"(object Form1: TTestForm
   Width = 640
   Focused = Edit1
@@ -214,6 +230,8 @@ TEST(FormRead, ErrorsNameTheProblemAndLeaveNothingBehind) {
   expectError("  object X: TWidget\n    Left = 1\n    left = 2\n  end\n", "given twice");
   expectError("  object X: TWidget\n    Blob = 'text'\n  end\n", "Invalid property value");
   expectError("  object X: TWidget\n    Blob = {0500000041}\n  end\n", "X.Blob on line 3: Stream read error");
+  RegisterComponentClass<TTrustingWidget>("TTrustingWidget");
+  expectError("  object X: TTrustingWidget\n    Raw = {FFFFFFFF}\n  end\n", "X.Raw on line 3: Stream read error");
   expectError("  object X: TWidget\n    Items = <\n      item\n        Caption = 1\n      end>\n  end\n",
               "X.Items[0].Caption on line 5");
   expectError("  object X: TWidget\n    Buddy = Nobody\n  end\n", "X.Buddy on line 3: Component Nobody not found");

@@ -91,7 +91,9 @@ public:
     filer.DefineEvent("OnCount", OnCount);
     filer.DefineStrings("Lines.Strings", [this] { return Lines; }, [this](const std::vector<std::string>& v) { Lines = v; });
     filer.DefineBinaryProperty("Blob", [this](TStream& s) {
-      Blob.resize(static_cast<size_t>(s.ReadInt32LE()));
+      const int32_t n = s.ReadInt32LE();
+      if (n < 0 || n > s.Remaining()) throw EReadError(SReadError);
+      Blob.resize(static_cast<size_t>(n));
       s.ReadBuffer(Blob.data(), static_cast<int64_t>(Blob.size()));
     }, [this](TStream& s) {
       s.WriteInt32LE(static_cast<int32_t>(Blob.size()));
