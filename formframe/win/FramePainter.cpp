@@ -148,7 +148,12 @@ void TWinSkinForm::PaintTitleBar(TBitmap& frame) {
   const bool same = titleCacheValid_ && titleCache_.Width() == w && titleCache_.Height() == metrics_.Top &&
                     titleCacheActive_ == facts_.Active && titleCacheText_ == text;
   if (same) {
-    CopyPixels(frame, 0, 0, titleCache_, Rect(0, 0, w, metrics_.Top));
+    // Only the title comes back: the side borders beside it follow the
+    // window's height, which the cache does not know. The cache takes them
+    // as painted now, for the buttons that lie over them.
+    CopyPixels(frame, title.Left, 0, titleCache_, title);
+    CopyPixels(titleCache_, 0, 0, frame, Rect(0, 0, title.Left, metrics_.Top));
+    CopyPixels(titleCache_, title.Right, 0, frame, Rect(title.Right, 0, w, metrics_.Top));
   } else {
     DrawFramePart(fpTop, title, frame);
     DrawCaptionText(frame, title, text);

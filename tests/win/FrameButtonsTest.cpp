@@ -129,6 +129,13 @@ TEST_F(FrameButtons, RepaintsShowTheCurrentTitle) {
   EXPECT_NE(paint(), first);
   SendMessageW(window->wnd, WM_NCACTIVATE, TRUE, 0);
   EXPECT_EQ(paint(), first);
+  // A taller window keeps the reused title, and its side borders follow the
+  // new height.
+  SetWindowPos(window->wnd, nullptr, 0, 0, w, wr.bottom - wr.top + 37, SWP_NOMOVE | SWP_NOZORDER);
+  Pump();
+  ExpectFramePixels(*skinner, *skin, window->wnd, true);
+  SetWindowPos(window->wnd, nullptr, 0, 0, w, wr.bottom - wr.top, SWP_NOMOVE | SWP_NOZORDER);
+  Pump();
   // The same skin data loaded with another skin.
   auto harbor = MakeSkin(skingen::HarborTheme());
   skinner->SetSkinData(harbor.get());
