@@ -91,6 +91,34 @@ void ExpectFramePixels(TWinSkinForm& f, const TSkinData& skin, HWND wnd, bool ac
       if ((painted.ScanLine(y)[x] & 0xFFFFFF) != (expected.ScanLine(y)[x] & 0xFFFFFF)) ++wrong;
     }
   EXPECT_EQ(wrong, 0) << (active ? "active" : "inactive");
+
+  // The same frame as it shows on the screen, inside the window's region
+  // (the desktop shows outside it).
+  f.PaintFrame();
+  GdiFlush();
+  Sleep(60);  // some systems put window drawing on the screen when the thread next waits
+  Pump();
+  TBitmap shown(w, h);
+  HDC screen = GetDC(nullptr);
+  BitBlt(static_cast<HDC>(shown.DC()), 0, 0, w, h, screen, wr.left, wr.top, SRCCOPY);
+  ReleaseDC(nullptr, screen);
+  GdiFlush();
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  const bool shaped = GetWindowRgn(wnd, region) != ERROR;
+  int outside = 0;
+  wrong = 0;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      if (client.Contains({x, y}) || (y < f.Metrics().Top && x >= text.Left && x < text.Right)) continue;
+      if (shaped && !PtInRegion(region, x, y)) {
+        ++outside;
+        continue;
+      }
+      if ((shown.ScanLine(y)[x] & 0xFFFFFF) != (expected.ScanLine(y)[x] & 0xFFFFFF)) ++wrong;
+    }
+  DeleteObject(region);
+  EXPECT_EQ(wrong, 0) << "on the screen, " << (active ? "active" : "inactive");
+  EXPECT_LT(outside, w);  // only the corners are cut away
 }
 
 TEST_F(FrameButtons, PaintedFrameEqualsTheComposedSkinImages) {
