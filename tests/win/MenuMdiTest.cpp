@@ -5,7 +5,6 @@
 #include <windows.h>
 #include <windowsx.h>
 
-
 #include "FrameTestUtil.h"
 #include "host/win/Graphics.h"
 #include "menus/win/WinSkinMenu.h"
