@@ -158,7 +158,9 @@ void TComponent::RemoveFreeNotification(TComponent* component) {
 
 void TComponent::GetChildren(const TGetChildProc& proc, TComponent* root) {
   if (root != this) return;
-  for (TComponent* c : components_) proc(c);
+  // The others are written inside their parent.
+  for (TComponent* c : components_)
+    if (!c->ParentComponent()) proc(c);
 }
 
 void TComponent::SetParentComponent(TComponent*) {}

@@ -91,8 +91,12 @@ public:
 
   // Enumerates the components the form-file writer stores as children of this
   // one; root is the component being written. The default lists the owned
-  // components when this is the root, and none otherwise.
+  // components without a parent component when this is the root, and none
+  // otherwise.
   virtual void GetChildren(const TGetChildProc& proc, TComponent* root);
+  // The component this one is written inside in a form file (a control's
+  // parent, a menu item's item or menu), or none.
+  virtual TComponent* ParentComponent() const { return nullptr; }
   // Called by the form-file reader with the object a component is nested in
   // (the root for top-level ones); controls take it as their parent. The
   // default ignores it.

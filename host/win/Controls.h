@@ -31,6 +31,7 @@ public:
   void DefineProperties(TFiler& filer) override;
   // A control read nested in a windowed control takes it as its parent.
   void SetParentComponent(TComponent* parent) override;
+  TComponent* ParentComponent() const override;
 
   // Every message to the control goes through WindowProc; by default it is
   // bound to WndProc. Replace it to filter the control's messages.
@@ -140,6 +141,8 @@ public:
   explicit TWinControl(TComponent* owner);
   ~TWinControl() override;
   std::string ClassName() const override { return "TWinControl"; }
+  // Its controls that root owns, so they are written inside it.
+  void GetChildren(const TGetChildProc& proc, TComponent* root) override;
 
   // The window, created (with the parent's) when first asked for. Raises
   // EOutOfResources when Windows refuses to create it.

@@ -81,6 +81,15 @@ void TControl::SetParentComponent(TComponent* parent) {
   if (auto* w = dynamic_cast<TWinControl*>(parent)) SetParent(w);
 }
 
+TComponent* TControl::ParentComponent() const { return Parent(); }
+
+void TWinControl::GetChildren(const TGetChildProc& proc, TComponent* root) {
+  for (TControl* c : controls_)
+    if (c->Owner() == root) proc(c);
+  // The root also writes what it owns outside any parent: menus, dialogs, timers.
+  if (root == this) TComponent::GetChildren(proc, root);
+}
+
 void TControl::DefineProperties(TFiler& f) {
   TComponent::DefineProperties(f);
   f.DefineInteger("Left", [this] { return left_; }, [this](int64_t v) { SetLeft(static_cast<int>(v)); });
@@ -315,6 +324,12 @@ void TCustomGrid::DefineProperties(TFiler& f) {
   f.DefineInteger("DefaultRowHeight", [this] { return rowHeight_; }, [this](int64_t v) { SetDefaultRowHeight(int(v)); }, 24);
   f.DefineInteger("DefaultColWidth", [this] { return colWidth_; }, [this](int64_t v) { SetDefaultColWidth(int(v)); }, 64);
   DefineColor(f, "FixedColor", [this] { return fixedColor_; }, [this](TColor c) { SetFixedColor(c); }, clBtnFace);
+}
+
+TComponent* TMenuItem::ParentComponent() const {
+  if (!parent_) return nullptr;
+  // Items of a menu's top level belong to the menu, not to its root item.
+  return parent_->menu_ ? static_cast<TComponent*>(parent_->menu_) : parent_;
 }
 
 void TMenuItem::SetParentComponent(TComponent* parent) {

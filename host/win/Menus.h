@@ -75,6 +75,7 @@ public:
   void DefineProperties(TFiler& filer) override;
   // An item read nested in a menu or an item joins its items.
   void SetParentComponent(TComponent* parent) override;
+  TComponent* ParentComponent() const override;
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption);

@@ -101,7 +101,9 @@ end
 
 class TForm9 : public TForm {
 public:
-  explicit TForm9(TComponent* owner) : TForm(owner) { ReadComponentText(kFormText, *this); }
+  explicit TForm9(TComponent* owner, const std::string& text = kFormText) : TForm(owner) {
+    ReadComponentText(text, *this);
+  }
   std::string ClassName() const override { return "TForm9"; }
   void Button2Click(TObject* sender) { clickedBy = sender; }
   TObject* clickedBy = nullptr;
@@ -171,6 +173,39 @@ TEST_F(HostFormFiles, FormsReadTheirControlsMenusAndEvents) {
   EXPECT_EQ(form->clickedBy, button);
   SendMessageW(form->Handle(), WM_COMMAND, exitItem->Command(), 0);
   EXPECT_EQ(form->clickedBy, exitItem);
+}
+
+// Written back, a form keeps its tree: controls inside their parents, items
+// inside their menus, each once; the text reads into the same form again.
+TEST_F(HostFormFiles, FormsWriteTheTreeTheyRead) {
+  RegisterHostClasses();
+  RegisterComponentClass<TForm9>("TForm9");
+  RegisterMethod("TForm9", "Button2Click", &TForm9::Button2Click);
+  TForm9* form = nullptr;
+  app->CreateForm(form);
+  const std::string text = WriteComponentText(*form);
+  const auto count = [&](const std::string& what) {
+    size_t n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+  };
+  EXPECT_EQ(count("object Button4: TButton"), 1u);
+  EXPECT_EQ(count("object TabSheet1: TTabSheet"), 1u);
+  EXPECT_EQ(count("object MainMenu1: TMainMenu"), 1u);
+  EXPECT_EQ(count("object Timer1: TTimer"), 1u);
+  EXPECT_EQ(count("object Exit1: TMenuItem"), 1u);
+  EXPECT_NE(text.find("      object Exit1: TMenuItem"), std::string::npos);  // inside File1
+  EXPECT_NE(text.find("      object Button4: TButton"), std::string::npos);  // inside the tab sheet
+
+  auto again = std::make_unique<TForm9>(nullptr, text);  // no owner: its name is free
+  EXPECT_EQ(WriteComponentText(*again), text);
+  auto* button = dynamic_cast<TButton*>(again->FindComponent("Button4"));
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->Parent(), again->FindComponent("TabSheet1"));
+  auto* menu = dynamic_cast<TMainMenu*>(again->FindComponent("MainMenu1"));
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(again->Menu(), menu);
+  EXPECT_EQ(menu->Items()->Count(), form->Menu()->Items()->Count());
 }
 
 TEST_F(HostFormFiles, BadFormFilesRaiseAndLeaveNothingBehind) {
