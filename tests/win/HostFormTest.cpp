@@ -9,6 +9,7 @@ namespace pelorin {
 namespace {
 
 using testing::THostTest;
+using testing::TWindowProcRestore;
 using testing::WindowClassOf;
 
 class TForm7 : public TForm {
@@ -29,6 +30,7 @@ TEST_F(HostForms, ExceptionsFromHandlersReachTheApplication) {
   EXPECT_GT(Screen->MenuFont().Height() != 0, 0);
 
   TWndMethod old = form->WindowProc();
+  const TWindowProcRestore restore(form);
   form->SetWindowProc([&](TMessage& m) {
     if (m.Msg == WM_USER + 1) throw EListError("Division by zero");
     old(m);
@@ -127,6 +129,7 @@ TEST_F(HostForms, MainMenuBuildsANativeMenuAndRoutesCommands) {
   open->OnClick = [&](TObject*) { ++clicks; };
   std::vector<UINT> seen;
   TWndMethod old = form->WindowProc();
+  const TWindowProcRestore restore(form);
   form->SetWindowProc([&](TMessage& m) {
     seen.push_back(m.Msg);
     old(m);

@@ -18,14 +18,20 @@ using testing::WindowClassOf;
 using HostStdControls = THostTest;
 
 // Records the messages a control's WindowProc sees and passes them on.
+// Records a control's messages while it lives; the control outlives it (the
+// application frees the forms), so it gets its own procedure back.
 struct TRecorder {
-  explicit TRecorder(TControl* c) : old(c->WindowProc()) {
+  explicit TRecorder(TControl* c) : control(c), old(c->WindowProc()) {
     c->SetWindowProc([this](TMessage& m) {
       seen.push_back(m.Msg);
       old(m);
     });
   }
+  ~TRecorder() { control->SetWindowProc(old); }
+  TRecorder(const TRecorder&) = delete;
+  TRecorder& operator=(const TRecorder&) = delete;
   bool Saw(UINT msg) const { return std::find(seen.begin(), seen.end(), msg) != seen.end(); }
+  TControl* control;
   TWndMethod old;
   std::vector<UINT> seen;
 };

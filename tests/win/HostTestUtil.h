@@ -34,6 +34,21 @@ protected:
   TMessageBoxFunc previousBox;
 };
 
+// Gives a control its window procedure back at the end of a scope: a
+// replacement that captures the test's locals must not outlive them (the
+// application frees its forms after the test).
+class TWindowProcRestore {
+public:
+  explicit TWindowProcRestore(TControl* control) : control_(control), proc_(control->WindowProc()) {}
+  ~TWindowProcRestore() { control_->SetWindowProc(proc_); }
+  TWindowProcRestore(const TWindowProcRestore&) = delete;
+  TWindowProcRestore& operator=(const TWindowProcRestore&) = delete;
+
+private:
+  TControl* control_;
+  TWndMethod proc_;
+};
+
 inline std::string WindowClassOf(HWND wnd) {
   wchar_t name[100]{};
   GetClassNameW(wnd, name, 100);
