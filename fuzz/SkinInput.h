@@ -12,6 +12,7 @@
 #include "host/core/MessageBox.h"
 #include "host/core/Streams.h"
 #include "skinfile/SkinWriter.h"
+#include "skinmodel/SkinModel.h"
 
 namespace pelorin::fuzzing {
 
@@ -40,6 +41,18 @@ inline bool SkinArchiveFromInput(const uint8_t* data, size_t size, TMemoryStream
   }
   writer.SaveToStream(archive);
   return true;
+}
+
+// The input loaded as a skin; false when it is empty or refused (a refusal by
+// exception is the expected outcome for bad input, so none leaves here).
+inline bool LoadSkinFromInput(const uint8_t* data, size_t size, TSkinModel& model) {
+  QuietMessageBoxes();
+  try {
+    TMemoryStream archive;
+    return SkinArchiveFromInput(data, size, archive) && model.LoadSkinArchive(archive);
+  } catch (const Exception&) {
+    return false;
+  }
 }
 
 }  // namespace pelorin::fuzzing
