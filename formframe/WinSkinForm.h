@@ -151,9 +151,9 @@ private:
   // Painting
   void DrawFramePart(TFramePart part, const TRect& rect, TBitmap& target) const;
   void ComposeFrame(TBitmap& frame, int width, int height);
-  void PaintTitleBar(TBitmap& frame);
+  void PaintTitleBar(TBitmap& frame, int windowWidth);
   void DrawCaptionText(TBitmap& target, const TRect& r, const std::wstring& text);
-  void LayoutSysButtons();
+  void LayoutSysButtons(int windowWidth);
   void DrawSysButtons(TBitmap& target);
   TRect ClientInWindow() const;
 

@@ -59,8 +59,7 @@ using namespace paint_detail;
 // per thread uses it.
 TBitmap& KeyedScratch(int width, int height) {
   static thread_local TBitmap scratch;
-  if (scratch.Width() < width || scratch.Height() < height)
-    scratch.SetSize(Max(scratch.Width(), width), Max(scratch.Height(), height));
+  GrowBitmap(scratch, width, height);
   return scratch;
 }
 
@@ -170,6 +169,10 @@ void DrawTransparent(TBitmap& target, const TRect& destRect, const TBitmap& sour
   if (!Drawable(destRect)) return;
   CopyPixelsKeyed(target, destRect.Left, destRect.Top, source, {0, 0, destRect.Width(), destRect.Height()},
                   PixelFromColor(ColorToRGB(keyColour)));
+}
+
+void GrowBitmap(TBitmap& b, int width, int height) {
+  if (b.Width() < width || b.Height() < height) b.SetSize(Max(b.Width(), width), Max(b.Height(), height));
 }
 
 TBitmap& SharedPaintBuffer() {

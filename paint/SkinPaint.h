@@ -56,6 +56,10 @@ void DrawSkinFrame(TBitmap& target, const TRect& destRect, const TBitmap& source
 // pixels of KeyColour.
 void DrawTransparent(TBitmap& target, const TRect& destRect, const TBitmap& source, TColor keyColour);
 
+// Makes b at least width x height, never smaller: a reused buffer then
+// allocates nothing once the largest size has been seen.
+void GrowBitmap(TBitmap& b, int width, int height);
+
 // The shared off-screen buffer of the menu bar and the control skinners. It
 // lives from first use to the end of the program; one paint at a time uses it.
 TBitmap& SharedPaintBuffer();

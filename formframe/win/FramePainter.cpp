@@ -21,16 +21,14 @@ namespace {
 // composes in this buffer; it grows to the largest window seen.
 TBitmap& FrameBuffer(int width, int height) {
   static TBitmap buffer;
-  if (buffer.Width() < width || buffer.Height() < height)
-    buffer.SetSize(std::max(buffer.Width(), width), std::max(buffer.Height(), height));
+  GrowBitmap(buffer, width, height);
   return buffer;
 }
 
 // Button state repaints compose here; it only grows.
 TBitmap& ButtonBuffer(int width, int height) {
   static TBitmap buffer;
-  if (buffer.Width() < width || buffer.Height() < height)
-    buffer.SetSize(std::max(buffer.Width(), width), std::max(buffer.Height(), height));
+  GrowBitmap(buffer, width, height);
   return buffer;
 }
 
@@ -127,13 +125,10 @@ void TWinSkinForm::ComposeFrame(TBitmap& frame, int w, int h) {
   DrawFramePart(fpLeft, Rect(0, 0, m.Left, h), frame);
   DrawFramePart(fpRight, Rect(w - m.Right, 0, w, h), frame);
   DrawFramePart(fpBottom, Rect(m.Left, h - m.Bottom, w - m.Right, h), frame);
-  PaintTitleBar(frame);
+  PaintTitleBar(frame, w);
 }
 
-void TWinSkinForm::PaintTitleBar(TBitmap& frame) {
-  RECT wr;
-  GetWindowRect(wnd_, &wr);
-  const int w = wr.right - wr.left;
+void TWinSkinForm::PaintTitleBar(TBitmap& frame, int w) {
   const TRect title = Rect(metrics_.Left, 0, w - metrics_.Right, metrics_.Top);
   // The title under the buttons changes only with these; the caption text is
   // the costly part of a frame paint, so an unchanged title is copied back.
@@ -165,7 +160,7 @@ void TWinSkinForm::PaintTitleBar(TBitmap& frame) {
     titleCacheActive_ = facts_.Active;
     titleCacheText_ = std::move(text);
   }
-  LayoutSysButtons();
+  LayoutSysButtons(w);
   DrawSysButtons(frame);
 }
 
@@ -195,13 +190,11 @@ void TWinSkinForm::DrawCaptionText(TBitmap& target, const TRect& r, const std::w
   DrawTextW(dc, text.c_str(), int(text.size()), &draw, DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
 }
 
-void TWinSkinForm::LayoutSysButtons() {
-  RECT wr;
-  GetWindowRect(wnd_, &wr);
+void TWinSkinForm::LayoutSysButtons(int windowWidth) {
   facts_.HasMenuBar = metrics_.MenuBar > 0;
   facts_.MdiChildMaximized = HasMaximizedMDIChild();
   TButtonLayoutFrame frame;
-  frame.WindowWidth = wr.right - wr.left;
+  frame.WindowWidth = windowWidth;
   frame.CaptionText = captionTextRect_;
   frame.Metrics = metrics_;
   frame.MenuBarMarginLeft = skin_->MenuBar ? skin_->MenuBar->Margins.Left : 0;
