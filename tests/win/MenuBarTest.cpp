@@ -83,6 +83,12 @@ protected:
     skin.reset();
     DestroySkinManager();
   }
+  // A paint lays the items out at (4, 30) in window coordinates.
+  static void PlaceItems(TWinSkinMenu& bar) {
+    TBitmap target(400, 60);
+    TBitmapCanvas canvas(target);
+    bar.PaintMenuBar(canvas.Handle(), {4, 30, 396, 50}, true);
+  }
   std::unique_ptr<TSkinData> skin;
   TNCObjectOwner owner;
 };
@@ -172,9 +178,7 @@ TEST_F(MenuBarTest, PlainAndDisabledItemsOpenNothing) {
   HWND wnd = MakeWindowWithMenu(SampleMenu());
   TWinSkinMenu bar(owner, wnd, skin.get(), nullptr);
   bar.LoadMenuItems();
-  TBitmap target(400, 60);
-  TBitmapCanvas canvas(target);
-  bar.PaintMenuBar(canvas.Handle(), {4, 30, 396, 50}, true);
+  PlaceItems(bar);
 
   EXPECT_FALSE(bar.PopupMenuBtn(*bar.Items()[1]));
   Pump();
@@ -207,9 +211,7 @@ TEST_F(MenuBarTest, RightArrowInTheLastPopupOpensTheFirst) {
   SetForegroundWindow(wnd);
   TWinSkinMenu bar(owner, wnd, skin.get(), nullptr);
   bar.LoadMenuItems();
-  TBitmap target(400, 60);
-  TBitmapCanvas canvas(target);
-  bar.PaintMenuBar(canvas.Handle(), {4, 30, 396, 50}, true);
+  PlaceItems(bar);
   Pump();
   seenOpen.clear();
   ticks = 0;
@@ -248,9 +250,7 @@ TEST_F(MenuBarTest, MouseMovingOverAnotherBarItemOpensItsPopup) {
   SetForegroundWindow(wnd);
   TWinSkinMenu bar(owner, wnd, skin.get(), nullptr);
   bar.LoadMenuItems();
-  TBitmap target(400, 60);
-  TBitmapCanvas canvas(target);
-  bar.PaintMenuBar(canvas.Handle(), {4, 30, 396, 50}, true);
+  PlaceItems(bar);
   Pump();
   RECT wr;
   GetWindowRect(wnd, &wr);
@@ -300,9 +300,7 @@ TEST_F(MenuBarTest, OpenPopupIsDrawnFromTheSkin) {
   HWND wnd = MakeWindowWithMenu(SampleMenu());
   TWinSkinMenu bar(owner, wnd, skin.get(), nullptr);
   bar.LoadMenuItems();
-  TBitmap target(400, 60);
-  TBitmapCanvas canvas(target);
-  bar.PaintMenuBar(canvas.Handle(), {4, 30, 396, 50}, true);
+  PlaceItems(bar);
   printed.Clear();
   printSkin = skin.get();
   const UINT_PTR timer = SetTimer(nullptr, 0, 200, PrintMenu);
