@@ -1,49 +1,16 @@
-// Title-bar buttons without Windows: the non-client object mouse state
-// machine, the visibility rules, the layout, the frame to draw per state and
-// what a click does.
+// Title-bar buttons without Windows: the visibility rules, the layout, the
+// frame to draw per state and what a click does.
 #pragma once
 
 #include <optional>
 
 #include "formframe/FrameMetrics.h"
 #include "host/core/Geometry.h"
+#include "skinbase/NCObject.h"
 
 namespace pelorin {
 
 class TDataSkinSysButton;
-class TNCObject;
-
-enum TNCState : int { nsNormal = 1, nsPressed = 2, nsHot = 3 };
-
-// Keeps the one object of a window that is hot or pressed.
-class TNCObjectOwner {
-public:
-  virtual ~TNCObjectOwner() = default;
-  TNCObject* CurrentObject = nullptr;
-};
-
-// An object drawn in a window's non-client area; BoundsRect is in window
-// coordinates. At most one object of an owner is current.
-class TNCObject {
-public:
-  explicit TNCObject(TNCObjectOwner& owner) : owner_(owner) {}
-  virtual ~TNCObject();
-  TNCObject(const TNCObject&) = delete;
-  TNCObject& operator=(const TNCObject&) = delete;
-
-  virtual void MouseDown();
-  virtual void MouseUp();
-  virtual void MouseEnter();
-  virtual void MouseLeave();
-  virtual void Paint() {}
-
-  TRect BoundsRect;
-  bool Visible = true;
-  TNCState State = nsNormal;
-
-protected:
-  TNCObjectOwner& owner_;
-};
 
 bool IsSysButtonVisible(const TDataSkinSysButton& b, const TFrameFacts& f);
 

@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "formframe/FrameMessages.h"
+#include "skinbase/SkinMessages.h"
 #include "formframe/FrameMetrics.h"
 #include "formframe/FrameTypes.h"
 #include "formframe/TitleButtons.h"
 #include "host/core/Bitmap.h"
 #include "host/core/Geometry.h"
 #include "host/win/Messages.h"
-#include "manager/ManagerCore.h"
+#include "skinbase/SkinnerRegistry.h"
 #include "skinmodel/SkinRecords.h"
 
 namespace pelorin {
@@ -67,7 +67,7 @@ private:
   bool showsIcon_ = false;
 };
 
-class TWinSkinForm : public TManagedFormSkinner, public TNCObjectOwner {
+class TWinSkinForm : public TWindowSkinner, public TNCObjectOwner {
 public:
   explicit TWinSkinForm(TSkinData* skinData);
   ~TWinSkinForm() override;
@@ -85,7 +85,7 @@ public:
   // A new skin: re-measure, drop the region, recolour, refit, rebuild region.
   void ApplySkinChange();
   // Frees the title-bar button objects (their skin records are going away).
-  void ClearSysButtons() override;
+  void ClearSysButtons();
 
   // Measures the frame from the skin and makes the title-bar buttons.
   void LoadSkinMetrics();

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "bench/win/BenchUtil.h"
-#include "formframe/FrameMessages.h"
+#include "skinbase/SkinMessages.h"
 #include "formframe/WinSkinForm.h"
 #include "host/core/Bitmap.h"
 

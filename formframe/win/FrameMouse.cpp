@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "formframe/WinSkinForm.h"
-#include "formframe/win/FrameWin.h"
+#include "skinbase/win/WinGeometry.h"
 
 namespace pelorin {
 

@@ -5,7 +5,7 @@
 
 #include "formframe/CaptionLayout.h"
 #include "formframe/WinSkinForm.h"
-#include "formframe/win/FrameWin.h"
+#include "skinbase/win/WinGeometry.h"
 #include "host/win/Graphics.h"
 #include "menus/win/WinSkinMenu.h"
 #include "paint/PaintTypes.h"

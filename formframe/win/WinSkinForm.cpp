@@ -4,8 +4,8 @@
 
 #include <commctrl.h>
 
-#include "formframe/win/FrameWin.h"
-#include "formframe/win/WindowSubclass.h"
+#include "skinbase/win/WinGeometry.h"
+#include "skinbase/win/WindowSubclass.h"
 #include "host/win/Forms.h"
 #include "host/win/Graphics.h"
 #include "host/win/Messages.h"
@@ -46,6 +46,7 @@ TWinSkinForm::TWinSkinForm(TSkinData* skinData) : skin_(skinData) {}
 TWinSkinForm::~TWinSkinForm() {
   *alive_ = false;
   Detach();
+  WindowSkinners().Remove(wnd_, this);
   ClearSysButtons();
   if (savedRegion_) DeleteObject(savedRegion_);
 }
@@ -78,7 +79,9 @@ void TWinSkinForm::AttachForm(TForm* form) {
 }
 
 void TWinSkinForm::AttachWindow(HWND hwnd) {
-  if (subclass_ || !hwnd || !IsWindow(hwnd)) return;
+  // One skinner per window: a second would paint over the first and give
+  // the wrong procedure back on detach.
+  if (subclass_ || !hwnd || !IsWindow(hwnd) || WindowSkinners().Find(hwnd)) return;
   wnd_ = hwnd;
   destroyed_ = false;
   CreateCaptionFont();
@@ -127,6 +130,7 @@ void TWinSkinForm::AttachWindow(HWND hwnd) {
     DetachMenuBar();
     return;
   }
+  WindowSkinners().Add(wnd_, this);
   if (!(mdiRole_ == mrChild && FrameManagerLink().MdiMax())) SetSysStyles(false);
   if (mdiRole_ == mrFrame) mdiClientSubclass_ = std::make_unique<TWindowSubclass>(mdiClient_, &MdiClientProc, this);
   LoadSkinMetrics();
@@ -145,6 +149,7 @@ void TWinSkinForm::Detach() {
   if (windowAlive) SetSysStyles(true);
   if (form_) form_->SetWindowProc(savedFormProc_);
   subclass_.reset();
+  WindowSkinners().Remove(wnd_, this);
   if (form_) {
     PrepareMenus(false);
     if (stage_ != stDetach) form_->SetColor(savedFormColor_);

@@ -5,14 +5,13 @@
 #include <algorithm>
 
 #include "menus/win/WinSkinPopMenu.h"
+#include "skinbase/SkinMessages.h"
 #include "skinmodel/WinSkinData.h"
 
 namespace pelorin {
 
 namespace {
 
-constexpr UINT kActivateSkinMessage = 0x3503;
-constexpr LPARAM kActivateSkinParam = 1000;
 constexpr UINT kActionDelay = 250;
 
 // The hook procedure has no context argument; there is one manager per process.
@@ -126,7 +125,7 @@ bool TSkinManage::SkinWindow(HWND wnd) {
     RemoveFormSkinner(skinner);
     throw;
   }
-  PostMessageW(wnd, kActivateSkinMessage, 0, kActivateSkinParam);
+  PostMessageW(wnd, WM_SKIN_ACTIVATE, 0, SkinActivateLParam);
   lastRefusal_ = TSkinRefusal::None;
   return true;
 }
@@ -264,7 +263,7 @@ void TSkinManage::SetMdiMax(bool value) {
 void TSkinManage::AttachPopupMenu(HWND wnd) {
   if (!Active || PopupMenuSkinners().Find(wnd)) return;
   TSkinData* data = FindSkinData(wnd);
-  if (data && !data->Empty) PopupMenuSkinners().Attach(wnd, data);
+  if (data && !data->Empty) PopupMenuSkinners().Attach(wnd, data, &Active);
 }
 void TSkinManage::ReleasePopupMenu(HWND wnd) { PopupMenuSkinners().Release(wnd); }
 

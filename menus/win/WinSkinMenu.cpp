@@ -12,6 +12,7 @@
 #include "menus/MenuSwitching.h"
 #include "paint/PieceBlit.h"
 #include "paint/SkinPaint.h"
+#include "skinbase/win/WinGeometry.h"
 #include "skinmodel/WinSkinData.h"
 
 namespace pelorin {
@@ -141,8 +142,7 @@ TWinSkinMenu::TWinSkinMenu(TNCObjectOwner& owner, HWND wnd, TSkinData* skin, TMa
     ncm.cbSize = sizeof ncm;
     if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0)) font_.SetLogFont(ncm.lfMenuFont);
   }
-  subclassed_ = wnd_ && SetWindowSubclass(wnd_, SubclassProc, reinterpret_cast<UINT_PTR>(this),
-                                          reinterpret_cast<DWORD_PTR>(this));
+  if (wnd_) subclass_ = std::make_unique<TWindowSubclass>(wnd_, &SubclassProc, this);
 }
 
 TWinSkinMenu::~TWinSkinMenu() {
@@ -150,7 +150,7 @@ TWinSkinMenu::~TWinSkinMenu() {
     if (tracking.Hook) UnhookWindowsHookEx(tracking.Hook);
     tracking = TTracking{};
   }
-  if (subclassed_) RemoveWindowSubclass(wnd_, SubclassProc, reinterpret_cast<UINT_PTR>(this));
+  subclass_.reset();
   ClearItems();
 }
 
@@ -366,7 +366,7 @@ LRESULT TWinSkinMenu::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (tracking.Bar == this) MenuSelect(wParam, lParam);
       break;
     case WM_NCMOUSEMOVE: {
-      TMenuBtn* b = FindMenuBtnAt(WindowPoint({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}));
+      TMenuBtn* b = FindMenuBtnAt(WindowPoint(PointFromLParam(lParam)));
       if (b) {
         b->MouseEnter();
         return 0;
@@ -375,7 +375,7 @@ LRESULT TWinSkinMenu::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK: {
-      TMenuBtn* b = FindMenuBtnAt(WindowPoint({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}));
+      TMenuBtn* b = FindMenuBtnAt(WindowPoint(PointFromLParam(lParam)));
       if (!b) break;
       b->MouseDown();
       PopupMenuBtn(*b);
@@ -401,14 +401,11 @@ LRESULT TWinSkinMenu::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       }
       break;
   }
-  return DefSubclassProc(wnd_, msg, wParam, lParam);
+  return subclass_->CallNext(msg, wParam, lParam);
 }
 
-LRESULT CALLBACK TWinSkinMenu::SubclassProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                            DWORD_PTR refData) {
-  auto* self = reinterpret_cast<TWinSkinMenu*>(refData);
-  if (!self || self->wnd_ != wnd) return DefSubclassProc(wnd, msg, wParam, lParam);
-  return self->WndProc(msg, wParam, lParam);
+LRESULT TWinSkinMenu::SubclassProc(void* self, HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return static_cast<TWinSkinMenu*>(self)->WndProc(msg, wParam, lParam);
 }
 
 }  // namespace pelorin

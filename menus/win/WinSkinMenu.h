@@ -11,7 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "formframe/TitleButtons.h"
+#include "skinbase/NCObject.h"
+#include "skinbase/win/WindowSubclass.h"
 #include "host/core/Bitmap.h"
 #include "host/win/Graphics.h"
 #include "menus/win/SkinMenuItems.h"
@@ -92,8 +93,7 @@ public:
 private:
   friend class TMenuBtn;
   friend LRESULT CALLBACK MenuMsgHook(int code, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK SubclassProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                       DWORD_PTR refData);
+  static LRESULT SubclassProc(void* self, HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
   void DrawCaption(HDC dc, const TMenuBtn& item, const TRect& r);
   void MenuSelect(WPARAM wParam, LPARAM lParam);
@@ -109,7 +109,7 @@ private:
   std::vector<std::unique_ptr<TMenuBtn>> items_;
   TSkinMenuItems itemPainter_;
   TFont font_;
-  bool subclassed_ = false;
+  std::unique_ptr<TWindowSubclass> subclass_;
   bool tracking_ = false;
   bool painting_ = false;
   int switchTo_ = -1;

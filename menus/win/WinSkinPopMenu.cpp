@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-#include "manager/ManagerCore.h"
 #include "paint/SkinPaint.h"
 #include "paint/win/DibBlit.h"
 #include "paint/win/GdiHandles.h"
@@ -14,10 +13,6 @@
 namespace pelorin {
 
 namespace {
-bool ManagerActive() {
-  TSkinManageCore* m = SkinManager();
-  return m && m->Active;
-}
 const TDataSkinObject* UsableBackground(const TSkinModel* skin) {
   if (!skin || skin->Empty || !skin->MenuBackground || skin->MenuBackground->Bitmap.Empty()) return nullptr;
   return skin->MenuBackground.get();
@@ -26,19 +21,21 @@ const TDataSkinObject* UsableBackground(const TSkinModel* skin) {
 
 TWinSkinPopMenu::~TWinSkinPopMenu() { Detach(); }
 
-void TWinSkinPopMenu::Attach(HWND wnd, const TSkinModel* skin, HMENU menu) {
-  if (attached_) return;
+void TWinSkinPopMenu::Attach(HWND wnd, const TSkinModel* skin, HMENU menu, const bool* managerActive) {
+  if (subclass_ || WindowSkinners().Find(wnd)) return;
   wnd_ = wnd;
   skin_ = skin;
   menu_ = menu;
-  attached_ = SetWindowSubclass(wnd, SubclassProc, reinterpret_cast<UINT_PTR>(this),
-                                reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+  managerActive_ = managerActive;
+  subclass_ = std::make_unique<TWindowSubclass>(wnd, &SubclassProc, this);
+  if (!subclass_->Installed()) subclass_.reset();
+  else WindowSkinners().Add(wnd, this);
 }
 
 void TWinSkinPopMenu::Detach() {
-  if (!attached_) return;
-  RemoveWindowSubclass(wnd_, SubclassProc, reinterpret_cast<UINT_PTR>(this));
-  attached_ = false;
+  if (!subclass_) return;
+  subclass_.reset();
+  WindowSkinners().Remove(wnd_, this);
   frame_.Clear();
   if (PopupMenuSkinners().PendingPopupMenu == this) PopupMenuSkinners().PendingPopupMenu = nullptr;
 }
@@ -71,22 +68,23 @@ LRESULT TWinSkinPopMenu::Print(HDC dc, LPARAM flags, WPARAM wParam) {
   MarkPending();
   RECT wr;
   if (!GetWindowRect(wnd_, &wr) || !ComposeFrame(wr.right - wr.left, wr.bottom - wr.top))
-    return DefSubclassProc(wnd_, WM_PRINT, wParam, flags);
+    return subclass_->CallNext(WM_PRINT, wParam, flags);
   BlitOpaque(dc, 0, 0, frame_);
   // The system draws the items only inside the frame.
   const int b = BorderWidth;
   HRGN clip = CreateRectRgn(b, b, frame_.Width() - b, frame_.Height() - b);
   SelectClipRgn(dc, clip);
-  const LRESULT result = DefSubclassProc(wnd_, WM_PRINT, wParam, flags);
+  const LRESULT result = subclass_->CallNext(WM_PRINT, wParam, flags);
   SelectClipRgn(dc, nullptr);
   DeleteObject(clip);
   return result;
 }
 
 LRESULT TWinSkinPopMenu::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (!ManagerActive()) return DefSubclassProc(wnd_, msg, wParam, lParam);
+  if (managerActive_ && !*managerActive_) return subclass_->CallNext(msg, wParam, lParam);
   switch (msg) {
     case WM_DESTROY: {
+      // Detaching frees the subclass owner; the chain still runs on.
       HWND wnd = wnd_;
       Detach();
       return DefSubclassProc(wnd, msg, wParam, lParam);
@@ -105,20 +103,17 @@ LRESULT TWinSkinPopMenu::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
-  return DefSubclassProc(wnd_, msg, wParam, lParam);
+  return subclass_->CallNext(msg, wParam, lParam);
 }
 
-LRESULT CALLBACK TWinSkinPopMenu::SubclassProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                               DWORD_PTR refData) {
-  auto* self = reinterpret_cast<TWinSkinPopMenu*>(refData);
-  if (!self || self->wnd_ != wnd) return DefSubclassProc(wnd, msg, wParam, lParam);
-  return self->WndProc(msg, wParam, lParam);
+LRESULT TWinSkinPopMenu::SubclassProc(void* self, HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return static_cast<TWinSkinPopMenu*>(self)->WndProc(msg, wParam, lParam);
 }
 
-TWinSkinPopMenu* TPopupMenuSkinners::Attach(HWND wnd, const TSkinModel* skin) {
+TWinSkinPopMenu* TPopupMenuSkinners::Attach(HWND wnd, const TSkinModel* skin, const bool* managerActive) {
   if (!wnd || Find(wnd) || !skin || skin->Empty) return nullptr;
   auto skinner = std::make_unique<TWinSkinPopMenu>();
-  skinner->Attach(wnd, skin, nullptr);
+  skinner->Attach(wnd, skin, nullptr, managerActive);
   if (!skinner->Attached()) return nullptr;
   items_.push_back(std::move(skinner));
   return items_.back().get();

@@ -9,26 +9,30 @@
 #include <vector>
 
 #include "host/core/Bitmap.h"
+#include "skinbase/SkinnerRegistry.h"
+#include "skinbase/win/WindowSubclass.h"
 
 namespace pelorin {
 
 class TSkinModel;
 
-class TWinSkinPopMenu {
+class TWinSkinPopMenu : public TWindowSkinner {
 public:
   // The fixed width of the painted frame on every side.
   static constexpr int BorderWidth = 3;
 
   TWinSkinPopMenu() = default;
-  ~TWinSkinPopMenu();
+  ~TWinSkinPopMenu() override;
   TWinSkinPopMenu(const TWinSkinPopMenu&) = delete;
   TWinSkinPopMenu& operator=(const TWinSkinPopMenu&) = delete;
 
   // Subclasses the menu window; menu may be 0 (the item drawing reports it).
-  void Attach(HWND wnd, const TSkinModel* skin, HMENU menu);
+  // managerActive (the skin manager's switch, outliving the popup) is read
+  // at every message; null counts as on.
+  void Attach(HWND wnd, const TSkinModel* skin, HMENU menu, const bool* managerActive = nullptr);
   // Gives the window its procedure back and drops the frame image.
   void Detach();
-  bool Attached() const { return attached_; }
+  bool Attached() const { return subclass_ != nullptr; }
 
   HWND Handle() const { return wnd_; }
   const TSkinModel* Skin() const { return skin_; }
@@ -44,8 +48,7 @@ public:
   bool PaintFrame(HDC dc);
 
 private:
-  static LRESULT CALLBACK SubclassProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                       DWORD_PTR refData);
+  static LRESULT SubclassProc(void* self, HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT Print(HDC dc, LPARAM flags, WPARAM wParam);
   void MarkPending();
@@ -54,14 +57,17 @@ private:
   const TSkinModel* skin_ = nullptr;
   HMENU menu_ = nullptr;
   TBitmap frame_;
-  bool attached_ = false;
+  std::unique_ptr<TWindowSubclass> subclass_;
+  // The skin manager's on/off switch: while off, the menu keeps the system look.
+  const bool* managerActive_ = nullptr;
 };
 
 // The popup skinners of the program, in order of attachment (owned).
 class TPopupMenuSkinners {
 public:
   // A skinner for wnd unless it has one; skin must hold a loaded skin.
-  TWinSkinPopMenu* Attach(HWND wnd, const TSkinModel* skin);
+  // managerActive as for TWinSkinPopMenu::Attach.
+  TWinSkinPopMenu* Attach(HWND wnd, const TSkinModel* skin, const bool* managerActive = nullptr);
   // Detaches and frees wnd's skinner; false when it had none.
   bool Release(HWND wnd);
   TWinSkinPopMenu* Find(HWND wnd) const;

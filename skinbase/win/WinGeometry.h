@@ -1,4 +1,4 @@
-// Small conversions shared by the form frame's Win32 files.
+// Conversions between Win32 geometry and ours, shared by every skinner.
 #pragma once
 
 #include <windows.h>

@@ -1,5 +1,6 @@
-// Private window messages of the form frame, shared with the skin manager and
-// with applications (the title-button message is theirs to handle).
+// The library's private window messages, defined once: skinners, the skin
+// manager and applications (the title-button message is theirs to handle)
+// must agree on every number, or skinning silently stops.
 #pragma once
 
 #include <cstdint>

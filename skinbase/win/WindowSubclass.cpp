@@ -1,5 +1,5 @@
 // The window subclass owner.
-#include "formframe/win/WindowSubclass.h"
+#include "skinbase/win/WindowSubclass.h"
 
 #include <commctrl.h>
 
