@@ -78,9 +78,15 @@ TEST_F(FrameWindow, ActivationFitsTheSkinnedFrameAndDetachGivesEverythingBack) {
     // The system's caption buttons are gone while skinned.
     EXPECT_EQ(GetWindowLongPtrW(w.wnd, GWL_STYLE) & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
     EXPECT_TRUE(skinner.HasRegion());
+    // A second skinner on the same window is refused.
+    TWinSkinForm second(slate);
+    second.AttachWindow(w.wnd);
+    EXPECT_FALSE(second.Attached());
+    EXPECT_EQ(WindowSkinners().Find(w.wnd), &skinner);
 
     skinner.Detach();
     EXPECT_FALSE(skinner.Attached());
+    EXPECT_EQ(WindowSkinners().Find(w.wnd), nullptr);
   }
   EXPECT_EQ(GetWindowLongPtrW(w.wnd, GWLP_WNDPROC), proc0);
   EXPECT_EQ(GetWindowLongPtrW(w.wnd, GWL_STYLE), style0);
