@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "skinfile/Lzh.h"
+#include "tests/support/LzhReference.h"
 
 using namespace pelorin;
 using Bytes = std::vector<uint8_t>;
@@ -147,7 +148,7 @@ void BM_DecodeSerial(benchmark::State& state) {
   for (auto _ : state) {
     src.SetPosition(4);
     dst.SetPosition(0);
-    TLZH lzh;
+    pelorin::testing::TLZH lzh;
     lzh.InStream = &src;
     lzh.OutStream = &dst;
     lzh.LZHDecode(

@@ -21,7 +21,7 @@ endif()
 function(pelorin_test name)
   cmake_parse_arguments(ARG "DISPLAY" "TIMEOUT" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest_main pelorin_options)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} pelorin_test_support GTest::gtest_main pelorin_options)
   target_compile_definitions(${name} PRIVATE PELORIN_TEST_DATA="${PELORIN_TEST_DATA}"
                                              PELORIN_BINARY_DIR="${CMAKE_BINARY_DIR}")
   if(NOT ARG_TIMEOUT)

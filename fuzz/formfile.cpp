@@ -18,7 +18,7 @@ using namespace pelorin;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const bool ready = [] {
     RegisterSkinModelClasses();
-    test::RegisterTestClasses();
+    pelorin::testing::RegisterTestClasses();
     RegisterComponentClass<TComponent>("TForm");
     SetMessageBoxFunc([](const std::string&, const std::string&, int) { return idOK; });
     return true;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "skinfile/Lzh.h"
+#include "tests/support/LzhReference.h"
 
 using namespace pelorin;
 
@@ -13,7 +14,7 @@ std::vector<uint8_t> DecodeSerial(const uint8_t* data, size_t size) {
   TMemoryStream in, out;
   in.Assign(data, size);
   const int32_t length = in.ReadInt32LE();
-  TLZH lzh;
+  pelorin::testing::TLZH lzh;
   lzh.InStream = &in;
   lzh.OutStream = &out;
   lzh.LZHDecode(

@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 #include "host/core/Exceptions.h"
@@ -36,35 +35,6 @@ inline constexpr unsigned MAX_FREQ = 0x8000;        // root count that triggers 
 // symbol costs at least one bit and a match (at most F bytes) at least ten.
 constexpr int64_t MaxTextSize(int64_t bitCount) { return bitCount * (F / 10); }
 }  // namespace lzh
-
-// Callbacks of the byte-serial decoder: transfer count bytes, report how many moved.
-using TLzhGetBytes = std::function<void(uint8_t* buffer, uint16_t count, uint16_t& actual)>;
-using TLzhPutBytes = std::function<void(const uint8_t* buffer, uint16_t count, uint16_t& actual)>;
-
-// The byte-serial decoder: reads one byte and writes one byte per callback, with
-// a 16-bit bit buffer. DecompressStream uses a block decoder that produces the
-// same bytes; this one stays as the callback-driven form of the codec.
-class TLZH {
-public:
-  TStream* InStream = nullptr;   // not owned
-  TStream* OutStream = nullptr;  // not owned
-
-  // Decodes until textSize bytes have been produced (a final match is written
-  // in full even past textSize). Missing input reads as zero bits.
-  void LZHDecode(int32_t textSize, const TLzhPutBytes& putBytes, const TLzhGetBytes& getBytes);
-
-  // Callbacks over InStream and OutStream with exact stream transfers.
-  void GetBytes(uint8_t* buffer, uint16_t count, uint16_t& actual);
-  void PutBytes(const uint8_t* buffer, uint16_t count, uint16_t& actual);
-
-private:
-  struct Tables;
-  unsigned GetBit(const TLzhGetBytes& getBytes);
-  unsigned GetByte(const TLzhGetBytes& getBytes);
-  void FillBits(const TLzhGetBytes& getBytes);
-  uint16_t getbuf_ = 0;
-  uint8_t getlen_ = 0;
-};
 
 // Decodes all of source (from its first byte, whatever its position) into dest,
 // written from dest's start without truncating it. Raises ElzhException for a

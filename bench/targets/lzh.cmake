@@ -1,1 +1,1 @@
-pelorin_benchmark(lzh DEPS pelorin_skinfile)
+pelorin_benchmark(lzh DEPS pelorin_skinfile pelorin_test_support)

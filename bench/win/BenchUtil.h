@@ -1,5 +1,5 @@
-// Shared pieces of the Windows timing programs: a high-resolution clock, the
-// median of repeated runs, skins generated in memory and message pumping.
+// Shared pieces of the Windows timing programs: a high-resolution clock and
+// the median of repeated runs (skins and pumping come from the test support).
 #pragma once
 
 #include <windows.h>
@@ -10,9 +10,8 @@
 #include <memory>
 #include <vector>
 
-#include "host/core/Streams.h"
-#include "skinmodel/WinSkinData.h"
-#include "tools/skingen/SkinBuild.h"
+#include "tests/support/SkinFixtures.h"
+#include "tests/support/win/Pump.h"
 
 namespace pelorin::bench {
 
@@ -39,22 +38,6 @@ inline double MedianMs(int runs, const std::function<void()>& body) {
   }
   std::sort(times.begin(), times.end());
   return times[times.size() / 2];
-}
-
-inline void LoadTheme(TSkinData& skin, const skingen::TSkinTheme& theme) {
-  const std::vector<uint8_t> bytes = skingen::PackSkin(skingen::BuildSkin(theme));
-  TMemoryStream archive;
-  archive.WriteBuffer(bytes.data(), int64_t(bytes.size()));
-  archive.SetPosition(0);
-  skin.LoadSkinArchive(archive);
-}
-
-inline void PumpAll() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
 }
 
 }  // namespace pelorin::bench

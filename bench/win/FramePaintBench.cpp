@@ -20,18 +20,18 @@ HWND MakeWindow(int w, int h) {
   HWND wnd = CreateWindowExW(0, wc.lpszClassName, L"Frame paint benchmark", WS_OVERLAPPEDWINDOW, 0, 0, w, h,
                              nullptr, nullptr, wc.hInstance, nullptr);
   ShowWindow(wnd, SW_SHOW);
-  bench::PumpAll();
+  testing::DrainMessages();
   return wnd;
 }
 
 void Run(const skingen::TSkinTheme& theme, int runs) {
   TSkinData skin(nullptr);
-  bench::LoadTheme(skin, theme);
+  testing::LoadArchive(skin, testing::ThemeArchive(theme));
   HWND wnd = MakeWindow(1280, 800);
   TWinSkinForm skinner(&skin);
   skinner.AttachWindow(wnd);
   PostMessageW(wnd, WM_SKIN_ACTIVATE, 0, SkinActivateLParam);
-  bench::PumpAll();
+  testing::DrainMessages();
   RECT wr;
   GetWindowRect(wnd, &wr);
   const int w = wr.right - wr.left, h = wr.bottom - wr.top;
@@ -76,7 +76,7 @@ void Run(const skingen::TSkinTheme& theme, int runs) {
               paintMs / blitMs, titleMs / 3, titleMs / blitMs);
   skinner.Detach();
   DestroyWindow(wnd);
-  bench::PumpAll();
+  testing::DrainMessages();
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ double SystemFloorMs(int runs) {
     ShowWindow(w, SW_SHOWNOACTIVATE);
     windows.push_back(w);
   }
-  bench::PumpAll();
+  testing::DrainMessages();
   std::vector<double> times;
   for (int run = 0; run < runs; ++run) {
     const double t0 = bench::NowMs();
@@ -41,11 +41,11 @@ double SystemFloorMs(int runs) {
       RedrawWindow(w, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     }
     for (HWND w : windows) UpdateWindow(w);
-    while (PaintPending()) bench::PumpAll();
+    while (PaintPending()) testing::DrainMessages();
     times.push_back(bench::NowMs() - t0);
   }
   for (HWND w : windows) DestroyWindow(w);
-  bench::PumpAll();
+  testing::DrainMessages();
   std::sort(times.begin(), times.end());
   return times[times.size() / 2];
 }
@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
   auto* app = new TApplication(nullptr);
   app->Initialize();
   auto skin = std::make_unique<TSkinData>(nullptr);
-  bench::LoadTheme(*skin, skingen::SlateTheme());
+  testing::LoadArchive(*skin, testing::ThemeArchive(skingen::SlateTheme()));
   skin->SetActive(true);
   std::vector<TForm*> forms;
   for (int i = 0; i < 10; ++i) {
@@ -79,14 +79,14 @@ int main(int argc, char** argv) {
                                                    skingen::SlateTheme(), skingen::MeadowTheme()};
   std::vector<double> times, actions;
   for (int i = 0; i < runs; ++i) {
-    bench::LoadTheme(*skin, themes[size_t(i) % themes.size()]);
+    testing::LoadArchive(*skin, testing::ThemeArchive(themes[size_t(i) % themes.size()]));
     m.PendingSkinData = skin.get();
     m.PostAction(maSkinChanged);
     const double t0 = bench::NowMs();
     m.DoAction();
     actions.push_back(bench::NowMs() - t0);
     for (TForm* f : forms) UpdateWindow(f->Handle());
-    while (PaintPending()) bench::PumpAll();
+    while (PaintPending()) testing::DrainMessages();
     times.push_back(bench::NowMs() - t0);
   }
   std::sort(times.begin(), times.end());

@@ -1,1 +1,1 @@
-pelorin_fuzz_target(lzh DEPS pelorin_skinfile)
+pelorin_fuzz_target(lzh DEPS pelorin_skinfile pelorin_test_support)

@@ -11,7 +11,7 @@
 namespace pelorin {
 namespace {
 
-using namespace frametest;
+using namespace testing;
 
 class FrameButtons : public ::testing::Test {
 protected:

@@ -11,77 +11,15 @@
 #include <vector>
 
 #include "formframe/FrameMetrics.h"
-#include "host/core/StringList.h"
 #include "menus/win/WinSkinMenu.h"
-#include "skinfile/SkinWriter.h"
+#include "tests/support/BmpFiles.h"
 #include "tests/win/FrameTestUtil.h"
 #include "tools/skingen/SkinTheme.h"
 
 namespace pelorin {
 namespace {
 
-using namespace frametest;
-using TFiles = std::vector<std::pair<std::string, std::vector<uint8_t>>>;
-
-// ---- Editing a skin's files ----
-
-std::vector<std::string> Lines(const TFiles& f) {
-  std::vector<std::string> lines(1);
-  for (uint8_t c : f[0].second) {
-    if (c == '\n') lines.emplace_back();
-    else if (c != '\r') lines.back() += char(c);
-  }
-  return lines;
-}
-
-void SetLines(TFiles& f, const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& l : lines) text += l + "\r\n";
-  f[0].second.assign(text.begin(), text.end());
-}
-
-bool IsHeader(const std::string& line) { return !line.empty() && line[0] == '['; }
-
-// Sets a key (nullopt removes it); a missing section or key is added.
-void SetKey(TFiles& f, const std::string& section, const std::string& key, std::optional<std::string> value) {
-  std::vector<std::string> lines = Lines(f);
-  const auto start = std::find_if(lines.begin(), lines.end(),
-                                  [&](const std::string& l) { return SameTextAscii(l, "[" + section + "]"); });
-  if (start == lines.end()) {
-    if (value) lines.insert(lines.end(), {"[" + section + "]", key + "=" + *value});
-    return SetLines(f, lines);
-  }
-  for (auto it = start + 1; it != lines.end() && !IsHeader(*it); ++it) {
-    if (it->size() > key.size() && (*it)[key.size()] == '=' && SameTextAscii(it->substr(0, key.size()), key)) {
-      if (value) *it = key + "=" + *value;
-      else lines.erase(it);
-      return SetLines(f, lines);
-    }
-  }
-  if (value) lines.insert(start + 1, key + "=" + *value);
-  SetLines(f, lines);
-}
-
-void SetKeys(TFiles& f, const std::string& section, std::initializer_list<const char*> keys, const std::string& v) {
-  for (const char* k : keys) SetKey(f, section, k, v);
-}
-
-void DropSection(TFiles& f, const std::string& section) {
-  std::vector<std::string> lines = Lines(f), kept;
-  bool dropping = false;
-  for (const std::string& l : lines) {
-    if (IsHeader(l)) dropping = SameTextAscii(l, "[" + section + "]");
-    if (!dropping) kept.push_back(l);
-  }
-  SetLines(f, kept);
-}
-
-std::vector<uint8_t>& File(TFiles& f, const std::string& name) {
-  for (auto& [n, bytes] : f)
-    if (n == name) return bytes;
-  f.emplace_back(name, std::vector<uint8_t>{});
-  return f.back().second;
-}
+using namespace testing;
 
 const char* const Borders[] = {"Left", "Right", "Top", "Bottom"};
 const char* const BorderFiles[] = {"left.bmp", "right.bmp", "top.bmp", "bottom.bmp"};
@@ -89,58 +27,8 @@ const char* const BorderFiles[] = {"left.bmp", "right.bmp", "top.bmp", "bottom.b
 const char* const ButtonSections[] = {"Button0", "Button1", "Button2", "Button3", "Button4"};
 const char* const ButtonFiles[] = {"close.bmp", "maximize.bmp", "restore.bmp", "minimize.bmp"};
 
-void ForBorders(TFiles& f, const std::string& suffix, const std::string& value) {
+void ForBorders(TSkinFiles& f, const std::string& suffix, const std::string& value) {
   for (const char* b : Borders) SetKey(f, "Personality", b + suffix, value);
-}
-
-// A bitmap file's headers and palette (bpp <= 8: every entry rgb, 0x00RRGGBB).
-std::vector<uint8_t> BitmapHeaders(int width, int height, int bpp, uint32_t compression, size_t dataSize,
-                                   uint32_t rgb) {
-  const size_t colours = bpp <= 8 ? size_t(1) << bpp : 0;
-  const size_t offset = 14 + 40 + 4 * colours;
-  std::vector<uint8_t> d(offset, 0);
-  const auto put = [&](size_t at, uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) d[at + size_t(i)] = uint8_t(v >> (8 * i));
-  };
-  d[0] = 'B', d[1] = 'M';
-  put(2, uint32_t(offset + dataSize), 4);
-  put(10, uint32_t(offset), 4);
-  put(14, 40, 4);
-  put(18, uint32_t(width), 4);
-  put(22, uint32_t(height), 4);
-  put(26, 1, 2);
-  put(28, uint32_t(bpp), 2);
-  put(30, compression, 4);
-  for (size_t c = 0; c < colours; ++c) put(54 + 4 * c, rgb, 3);
-  return d;
-}
-
-// A width x height (negative: top-down) file at bpp bits, every pixel rgb
-// (16-bit files are black).
-std::vector<uint8_t> BitmapFile(int width, int height, int bpp, uint32_t rgb) {
-  const size_t rows = size_t(height < 0 ? -height : height);
-  const size_t stride = (size_t(width) * size_t(bpp) + 31) / 32 * 4;
-  std::vector<uint8_t> d = BitmapHeaders(width, height, bpp, 0, stride * rows, rgb);
-  const size_t offset = d.size();
-  d.resize(offset + stride * rows, 0);
-  if (bpp == 24 || bpp == 32)
-    for (size_t y = 0; y < rows; ++y)
-      for (size_t x = 0; x < size_t(width); ++x)
-        for (int i = 0; i < 3; ++i) d[offset + y * stride + x * size_t(bpp / 8) + size_t(i)] = uint8_t(rgb >> (8 * i));
-  return d;
-}
-
-// A big one-colour image in a small file: 8-bit run-length coded.
-std::vector<uint8_t> HugeBitmapFile(int width, int height, uint32_t rgb) {
-  std::vector<uint8_t> runs;
-  for (int y = 0; y < height; ++y) {
-    for (int left = width; left > 0; left -= 255) runs.insert(runs.end(), {uint8_t(std::min(left, 255)), 0});
-    runs.insert(runs.end(), {0, 0});
-  }
-  runs.insert(runs.end(), {0, 1});
-  std::vector<uint8_t> d = BitmapHeaders(width, height, 8, 1, runs.size(), rgb);
-  d.insert(d.end(), runs.begin(), runs.end());
-  return d;
 }
 
 constexpr uint32_t Magenta = 0xFF00FF, Grey = 0x808080;
@@ -148,17 +36,17 @@ const std::string IntMax = "2147483647", IntMin = "-2147483648";
 
 struct TDamage {
   const char* Name;
-  std::function<void(TFiles&)> Apply;
+  std::function<void(TSkinFiles&)> Apply;
 };
 
-void CaptionValues(TFiles& f, const std::string& value, const char* alignment, std::vector<uint8_t> textBack) {
+void CaptionValues(TSkinFiles& f, const std::string& value, const char* alignment, std::vector<uint8_t> textBack) {
   SetKeys(f, "Personality", {"TextShift", "TextShiftVert", "TextRightClip", "TXTBackleft", "TXTBackRight"}, value);
   SetKey(f, "Personality", "TextAlignment", alignment);
   SetKey(f, "Personality", "TextBack", "textback.bmp");
   File(f, "textback.bmp") = std::move(textBack);
 }
 
-void MenuMargins(TFiles& f, const std::string& value) {
+void MenuMargins(TSkinFiles& f, const std::string& value) {
   SetKeys(f, "Personality", {"TileLeftMenu", "TileRightMenu"}, value);
   for (const char* s : {"MenuItem", "MenuBackground"})
     SetKeys(f, s, {"LeftWidth", "TopHeight", "RightWidth", "BottomHeight"}, value);
@@ -168,11 +56,11 @@ void MenuMargins(TFiles& f, const std::string& value) {
 // room for the others to be drawn.
 std::vector<TDamage> Damages() {
   return {
-      {"frame counts at int max", [](TFiles& f) {
+      {"frame counts at int max", [](TSkinFiles& f) {
          ForBorders(f, "Frame", IntMax);
          for (const char* s : ButtonSections) SetKey(f, s, "frame", IntMax);
        }},
-      {"frame counts negative, zero or missing; borders tiled and keyed", [](TFiles& f) {
+      {"frame counts negative, zero or missing; borders tiled and keyed", [](TSkinFiles& f) {
          ForBorders(f, "Frame", IntMin);
          SetKey(f, "Personality", "TopFrame", "0");
          ForBorders(f, "Stretch", "0");
@@ -181,17 +69,17 @@ std::vector<TDamage> Damages() {
          for (int i = 0; i < 5; ++i)
            SetKey(f, ButtonSections[i], "frame", values[i] ? std::optional<std::string>(values[i]) : std::nullopt);
        }},
-      {"margins, caption and button places at int max, right aligned", [](TFiles& f) {
+      {"margins, caption and button places at int max, right aligned", [](TSkinFiles& f) {
          ForBorders(f, "TopHeight", IntMax);
          ForBorders(f, "BotHeight", IntMax);
-         CaptionValues(f, IntMax, "2", BitmapFile(30, 40, 24, Grey));
+         CaptionValues(f, IntMax, "2", SolidBmp(30, 40, 24, Grey));
          for (const char* s : ButtonSections) SetKeys(f, s, {"Xcoord", "Ycoord"}, IntMax);
          MenuMargins(f, IntMax);
        }},
-      {"margins, caption and button places at int min, centred, every alignment", [](TFiles& f) {
+      {"margins, caption and button places at int min, centred, every alignment", [](TSkinFiles& f) {
          ForBorders(f, "TopHeight", IntMin);
          ForBorders(f, "BotHeight", IntMin);
-         CaptionValues(f, IntMin, "1", BitmapFile(1, 1, 24, Grey));
+         CaptionValues(f, IntMin, "1", SolidBmp(1, 1, 24, Grey));
          const char* aligns[] = {"2", "3", "100", "8", "1"};
          for (int i = 0; i < 5; ++i) {
            SetKeys(f, ButtonSections[i], {"Xcoord", "Ycoord"}, IntMin);
@@ -199,13 +87,13 @@ std::vector<TDamage> Damages() {
          }
          MenuMargins(f, IntMin);
        }},
-      {"caption, button actions and visibility out of range", [](TFiles& f) {
+      {"caption, button actions and visibility out of range", [](TSkinFiles& f) {
          SetKey(f, "Personality", "TextAlignment", "-7");
          SetKey(f, "Personality", "TextShift", "-5000");
          SetKey(f, "Personality", "TextRightClip", "5000");
          SetKey(f, "Personality", "TXTBackleft", "3000");
          SetKey(f, "Personality", "TextBack", "textback.bmp");
-         File(f, "textback.bmp") = BitmapFile(700, 2, 8, Grey);
+         File(f, "textback.bmp") = SolidBmp(700, 2, 8, Grey);
          const char* values[] = {IntMax.c_str(), IntMin.c_str(), "60", "12", "-1"};
          for (int i = 0; i < 5; ++i) {
            SetKey(f, ButtonSections[i], "Action", values[i]);
@@ -213,8 +101,8 @@ std::vector<TDamage> Damages() {
            SetKey(f, ButtonSections[i], "Visibility1", "200");
          }
        }},
-      {"button images 1x1, buttons everywhere", [](TFiles& f) {
-         for (const char* b : ButtonFiles) File(f, b) = BitmapFile(1, 1, 24, Grey);
+      {"button images 1x1, buttons everywhere", [](TSkinFiles& f) {
+         for (const char* b : ButtonFiles) File(f, b) = SolidBmp(1, 1, 24, Grey);
          for (int i = 0; i < 40; ++i) {
            const std::string s = "ButtonExtra" + std::to_string(i);
            SetKey(f, s, "Action", std::to_string(200 + i));
@@ -225,48 +113,48 @@ std::vector<TDamage> Damages() {
            SetKey(f, s, "ButtonImage", "close.bmp");
          }
        }},
-      {"images of 4000 pixels", [](TFiles& f) {
+      {"images of 4000 pixels", [](TSkinFiles& f) {
          // Two images of 4000x4000, the others 4000 along one side only:
          // each costs the bitmap codec a fifth of a second.
-         File(f, "left.bmp") = HugeBitmapFile(4000, 4000, Grey);
-         File(f, "top.bmp") = HugeBitmapFile(4000, 4000, Grey);
-         File(f, "right.bmp") = HugeBitmapFile(4000, 50, Grey);
-         File(f, "bottom.bmp") = HugeBitmapFile(50, 4000, Grey);
+         File(f, "left.bmp") = HugeSolidBmp(4000, 4000, Grey);
+         File(f, "top.bmp") = HugeSolidBmp(4000, 4000, Grey);
+         File(f, "right.bmp") = HugeSolidBmp(4000, 50, Grey);
+         File(f, "bottom.bmp") = HugeSolidBmp(50, 4000, Grey);
          ForBorders(f, "Frame", "1");
-         File(f, "close.bmp") = HugeBitmapFile(4000, 40, Grey);
-         File(f, "maximize.bmp") = HugeBitmapFile(40, 4000, Grey);
+         File(f, "close.bmp") = HugeSolidBmp(4000, 40, Grey);
+         File(f, "maximize.bmp") = HugeSolidBmp(40, 4000, Grey);
          SetKey(f, "Button2", "Xcoord", "300");  // hangs over the client area
          for (const char* s : ButtonSections) SetKey(f, s, "frame", "1");
          for (const char* b : {"menubar.bmp", "menuitem.bmp", "menuback.bmp", "mdi.bmp"})
-           File(f, b) = HugeBitmapFile(4000, 200, Grey);
+           File(f, b) = HugeSolidBmp(4000, 200, Grey);
          SetKey(f, "Personality", "TileMenu", "0");
        }},
-      {"no personality section", [](TFiles& f) { DropSection(f, "Personality"); }},
-      {"no colours and no title-bar buttons", [](TFiles& f) {
+      {"no personality section", [](TSkinFiles& f) { DropSection(f, "Personality"); }},
+      {"no colours and no title-bar buttons", [](TSkinFiles& f) {
          DropSection(f, "Colours");
          for (const char* s : ButtonSections) DropSection(f, s);
        }},
-      {"image files missing from the archive", [](TFiles& f) {
+      {"image files missing from the archive", [](TSkinFiles& f) {
          std::erase_if(f, [](const auto& file) { return file.first.ends_with(".bmp") && file.first != "right.bmp"; });
        }},
-      {"image files of zero bytes", [](TFiles& f) {
+      {"image files of zero bytes", [](TSkinFiles& f) {
          for (auto& [name, bytes] : f)
            if (name.ends_with(".bmp")) bytes.clear();
        }},
-      {"garbage numbers", [](TFiles& f) {
+      {"garbage numbers", [](TSkinFiles& f) {
          ForBorders(f, "Frame", "two");
          ForBorders(f, "TopHeight", "0x");
          SetKey(f, "Personality", "TextShift", " 12junk");
          SetKey(f, "Button1", "Action", "");
          SetKey(f, "Personality", "Top", "top.BMP");
        }},
-      {"borders and menu images 1x1", [](TFiles& f) {
-         for (const char* b : BorderFiles) File(f, b) = BitmapFile(1, 1, 24, Grey);
+      {"borders and menu images 1x1", [](TSkinFiles& f) {
+         for (const char* b : BorderFiles) File(f, b) = SolidBmp(1, 1, 24, Grey);
          for (const char* b : {"menubar.bmp", "menuitem.bmp", "menuback.bmp", "mdi.bmp"})
-           File(f, b) = BitmapFile(1, 1, 24, Grey);
+           File(f, b) = SolidBmp(1, 1, 24, Grey);
        }},
-      {"borders entirely key colour", [](TFiles& f) {
-         for (const char* b : BorderFiles) File(f, b) = BitmapFile(40, 80, 24, Magenta);
+      {"borders entirely key colour", [](TSkinFiles& f) {
+         for (const char* b : BorderFiles) File(f, b) = SolidBmp(40, 80, 24, Magenta);
          ForBorders(f, "Trans", "1");
          ForBorders(f, "Frame", "1");
        }},
@@ -281,18 +169,12 @@ struct TLoaded {
 
 std::vector<TLoaded>& LoadedSkins() {
   static std::vector<TLoaded> skins = [] {
-    const TFiles slate = skingen::SkinFiles(skingen::BuildSkin(skingen::SlateTheme()));
+    const TSkinFiles slate = ThemeFiles(skingen::SlateTheme());
     std::vector<TLoaded> out;
     for (const TDamage& d : Damages()) {
-      TFiles files = slate;
+      TSkinFiles files = slate;
       d.Apply(files);
-      TSkinWriter writer;
-      for (const auto& [name, bytes] : files) writer.AddFile(name, bytes);
-      TMemoryStream archive;
-      writer.SaveToStream(archive);
-      archive.SetPosition(0);
-      auto skin = std::make_unique<TSkinData>(nullptr);
-      skin->LoadSkinArchive(archive);
+      auto skin = MakeSkin(PackFiles(files));
       EXPECT_FALSE(skin->Empty) << d.Name;
       out.push_back({d.Name, std::move(skin)});
     }

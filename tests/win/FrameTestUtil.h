@@ -1,6 +1,6 @@
-// Helpers of the form frame's Wine suites: skins generated in memory, a raw
-// Win32 test window that records the messages the frame sends it, and a
-// skinner attached and activated on it.
+// Helpers of the form frame's Wine suites: a raw Win32 test window that
+// records the messages the frame sends it, and a skinner attached and
+// activated on it.
 #pragma once
 
 #include <windows.h>
@@ -9,21 +9,11 @@
 #include <vector>
 
 #include "formframe/WinSkinForm.h"
-#include "host/core/Streams.h"
 #include "skinmodel/WinSkinData.h"
-#include "tools/skingen/SkinBuild.h"
+#include "tests/support/SkinFixtures.h"
+#include "tests/support/win/Pump.h"
 
-namespace pelorin::frametest {
-
-inline std::unique_ptr<TSkinData> MakeSkin(const skingen::TSkinTheme& theme) {
-  auto skin = std::make_unique<TSkinData>(nullptr);
-  const std::vector<uint8_t> bytes = skingen::PackSkin(skingen::BuildSkin(theme));
-  TMemoryStream archive;
-  archive.WriteBuffer(bytes.data(), int64_t(bytes.size()));
-  archive.SetPosition(0);
-  skin->LoadSkinArchive(archive);
-  return skin;
-}
+namespace pelorin::testing {
 
 // What the test window saw of the frame's actions.
 struct TSeen {
@@ -38,7 +28,7 @@ struct TSeen {
 };
 inline TSeen seen;
 
-inline LRESULT CALLBACK TestWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+inline LRESULT CALLBACK RecordingWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_CLOSE: ++seen.Closes; return 0;  // kept open: the test destroys it
     case WM_SKIN_TITLEBUTTON: seen.TitleButtonActions.push_back(wParam); return 0;
@@ -48,23 +38,12 @@ inline LRESULT CALLBACK TestWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM
   return DefWindowProcW(wnd, msg, wParam, lParam);
 }
 
-inline void Pump() {
-  MSG msg;
-  for (int round = 0; round < 3; ++round) {
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(1);
-  }
-}
-
 class TTestWindow {
 public:
   explicit TTestWindow(DWORD style = WS_OVERLAPPEDWINDOW, int w = 400, int h = 300) {
     static ATOM cls = [] {
       WNDCLASSW wc{};
-      wc.lpfnWndProc = &TestWindowProc;
+      wc.lpfnWndProc = &RecordingWindowProc;
       wc.hInstance = GetModuleHandleW(nullptr);
       wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
       wc.lpszClassName = L"PelorinFrameTest";
@@ -116,4 +95,4 @@ inline LPARAM ScreenPoint(HWND wnd, TPoint windowPoint) {
 
 inline TPoint Centre(const TRect& r) { return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}; }
 
-}  // namespace pelorin::frametest
+}  // namespace pelorin::testing

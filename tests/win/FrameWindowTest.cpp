@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "formframe/FrameMetrics.h"
-#include "tests/win/AllocationCount.h"
+#include "tests/support/win/AllocationCount.h"
 #include "host/win/platform/GdiCounters.h"
 #include "tests/win/FrameTestUtil.h"
 #include "tools/skingen/SkinTheme.h"
@@ -11,7 +11,7 @@
 namespace pelorin {
 namespace {
 
-using namespace frametest;
+using namespace testing;
 
 class FrameWindow : public ::testing::Test {
 protected:

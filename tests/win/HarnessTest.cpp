@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "host/core/Bitmap.h"
+#include "tests/support/win/Pump.h"
 
 using namespace pelorin;
 
@@ -25,14 +26,6 @@ LRESULT CALLBACK PaintColourProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
-void PumpMessages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
 }  // namespace
 
 TEST(WineHarness, WindowPaintsAndPixelReadsBack) {
@@ -46,7 +39,7 @@ TEST(WineHarness, WindowPaintsAndPixelReadsBack) {
                               nullptr, nullptr, wc.hInstance, nullptr);
   ASSERT_NE(hwnd, nullptr);
   UpdateWindow(hwnd);
-  PumpMessages();
+  pelorin::testing::DrainMessages();
 
   HDC dc = GetDC(hwnd);
   const COLORREF got = GetPixel(dc, 10, 10);

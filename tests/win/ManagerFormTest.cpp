@@ -3,7 +3,7 @@
 
 #include "host/win/Forms.h"
 #include "host/win/platform/GdiCounters.h"
-#include "tests/win/AllocationCount.h"
+#include "tests/support/win/AllocationCount.h"
 #include "manager/win/WinSkinManagerSetup.h"
 #include "tests/win/FrameTestUtil.h"
 #include "tests/win/ManagerTestUtil.h"
@@ -18,7 +18,7 @@ protected:
     InstallWinSkinManager();
     app = new TApplication(nullptr);
     app->Initialize();
-    skin = frametest::MakeSkin(skingen::SlateTheme());
+    skin = testing::MakeSkin(skingen::SlateTheme());
   }
   void TearDown() override {
     skin.reset();
@@ -113,11 +113,7 @@ TEST_F(TManagerFormTest, SkinChangeReappliesAndNotifiesOnce) {
   const TSize client = ClientSize(a->Handle());
 
   // A new skin loaded into the same component.
-  const std::vector<uint8_t> bytes = skingen::PackSkin(skingen::BuildSkin(skingen::HarborTheme()));
-  TMemoryStream archive;
-  archive.WriteBuffer(bytes.data(), int64_t(bytes.size()));
-  archive.SetPosition(0);
-  skin->LoadSkinArchive(archive);
+  testing::LoadArchive(*skin, testing::ThemeArchive(skingen::HarborTheme()));
   m.PendingSkinData = skin.get();
   m.PostAction(maSkinChanged);
   ASSERT_TRUE(PumpUntil([&] { return !m.ActionScheduled(); }));

@@ -1,18 +1,19 @@
 // Doubles for the skin manager's Windows tests: a host whose "forms" are raw
 // windows, a form skinner that records what the manager asks of it, plain
-// top-level windows that count the activation message, and message pumping.
+// top-level windows that count the activation message.
 #pragma once
 
 #include <windows.h>
 
-#include <chrono>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "manager/win/WinSkinManage.h"
+#include "skinbase/SkinMessages.h"
 #include "skinmodel/WinSkinData.h"
+#include "tests/support/win/Pump.h"
 
 namespace pelorin::testing {
 
@@ -114,14 +115,14 @@ private:
   bool region_ = false;
 };
 
-// Activation messages (0x3503 with lParam 1000) received, per window.
+// Activation messages received, per window.
 inline std::map<HWND, int>& ActivationMessages() {
   static std::map<HWND, int> counts;
   return counts;
 }
 
 inline LRESULT CALLBACK TestWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == 0x3503 && wParam == 0 && lParam == 1000) ++ActivationMessages()[wnd];
+  if (msg == WM_SKIN_ACTIVATE && wParam == 0 && lParam == SkinActivateLParam) ++ActivationMessages()[wnd];
   return DefWindowProcW(wnd, msg, wParam, lParam);
 }
 
@@ -135,34 +136,6 @@ inline HWND MakeWindow(const wchar_t* className, DWORD style, int w, int h, HWND
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   RegisterClassExW(&wc);
   return CreateWindowExW(0, className, L"test", style, 40, 40, w, h, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-}
-
-inline void PumpFor(int milliseconds) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-  MSG msg;
-  while (std::chrono::steady_clock::now() < end) {
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(2);
-  }
-}
-
-// Pumps until done() or the time is up; true when done.
-template <class F>
-bool PumpUntil(F done, int milliseconds = 3000) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-  MSG msg;
-  while (!done()) {
-    if (std::chrono::steady_clock::now() >= end) return false;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(1);
-  }
-  return true;
 }
 
 // A manager over the fake host and skinner; skin data made through Add.

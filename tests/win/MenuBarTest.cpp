@@ -55,14 +55,6 @@ HMENU SampleMenu() {
   return bar;
 }
 
-void Pump() {
-  MSG m;
-  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&m);
-    DispatchMessageW(&m);
-  }
-}
-
 class MenuBarTest : public ::testing::Test {
 protected:
   void SetUp() override {
@@ -114,7 +106,7 @@ TEST_F(MenuBarTest, NativeBarGoesWhileSkinnedAndComesBack) {
 
     // Something puts the native bar back while skinned: it is taken away again.
     SetMenu(wnd, menu);
-    Pump();
+    DrainMessages();
     EXPECT_EQ(GetMenu(wnd), nullptr);
     bar.RestoreMenu();
   }
@@ -181,11 +173,11 @@ TEST_F(MenuBarTest, PlainAndDisabledItemsOpenNothing) {
   PlaceItems(bar);
 
   EXPECT_FALSE(bar.PopupMenuBtn(*bar.Items()[1]));
-  Pump();
+  DrainMessages();
   EXPECT_EQ(commands, std::vector<WPARAM>{300});
   commands.clear();
   EXPECT_TRUE(bar.PopupMenuBtn(*bar.Items()[2]));  // returns at once
-  Pump();
+  DrainMessages();
   EXPECT_TRUE(commands.empty());
   EXPECT_EQ(TWinSkinMenu::TrackedMenu(), nullptr);
   DestroyWindow(wnd);
@@ -212,7 +204,7 @@ TEST_F(MenuBarTest, RightArrowInTheLastPopupOpensTheFirst) {
   TWinSkinMenu bar(owner, wnd, skin.get(), nullptr);
   bar.LoadMenuItems();
   PlaceItems(bar);
-  Pump();
+  DrainMessages();
   seenOpen.clear();
   ticks = 0;
   const UINT_PTR timer = SetTimer(nullptr, 0, 150, WatchMenu);
@@ -251,7 +243,7 @@ TEST_F(MenuBarTest, MouseMovingOverAnotherBarItemOpensItsPopup) {
   TWinSkinMenu bar(owner, wnd, skin.get(), nullptr);
   bar.LoadMenuItems();
   PlaceItems(bar);
-  Pump();
+  DrainMessages();
   RECT wr;
   GetWindowRect(wnd, &wr);
   for (int to : {3, 2}) {  // an enabled item takes over; a disabled one does not

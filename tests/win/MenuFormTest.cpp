@@ -8,7 +8,7 @@
 #include "tools/skingen/SkinTheme.h"
 
 using namespace pelorin;
-using namespace pelorin::frametest;
+using namespace pelorin::testing;
 
 namespace {
 HMENU BarMenu() {

@@ -14,7 +14,7 @@
 #include "tools/skingen/SkinTheme.h"
 
 using namespace pelorin;
-using namespace pelorin::frametest;
+using namespace pelorin::testing;
 using namespace pelorin::testing;
 
 namespace {

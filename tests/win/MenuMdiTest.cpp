@@ -12,7 +12,7 @@
 #include "tools/skingen/SkinTheme.h"
 
 using namespace pelorin;
-using namespace pelorin::frametest;
+using namespace pelorin::testing;
 
 namespace {
 HWND mdiClient = nullptr;

@@ -11,6 +11,7 @@
 #include "host/core/Bitmap.h"
 #include "menus/win/WinSkinMenu.h"
 #include "skinmodel/SkinModel.h"
+#include "tests/support/win/Pump.h"
 
 namespace pelorin::testing {
 

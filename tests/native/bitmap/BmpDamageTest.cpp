@@ -7,11 +7,11 @@
 #include "host/core/Exceptions.h"
 
 using namespace pelorin;
-using namespace pelorin::test;
+using namespace pelorin::testing;
 
 namespace {
 
-Bytes With(Bytes f, size_t offset, uint32_t value, int size = 4) {
+TBytes With(TBytes f, size_t offset, uint32_t value, int size = 4) {
   if (size == 2) bmp::PutU16(&f[offset], uint16_t(value));
   else bmp::PutU32(&f[offset], value);
   return f;
@@ -20,19 +20,19 @@ Bytes With(Bytes f, size_t offset, uint32_t value, int size = 4) {
 }  // namespace
 
 TEST(BmpDamage, EveryDamageClassRaisesAndKeepsTheBitmap) {
-  const Bytes good = ReadFileBytes(DataPath("bmp3-24.bmp"));
-  const Bytes pal8 = BuildBmp({.bits = 8, .palette = std::vector<uint32_t>(256, 7), .pixels = {0, 0, 0, 0}});
+  const TBytes good = ReadFileBytes(DataPath("bmp3-24.bmp"));
+  const TBytes pal8 = BuildBmp({.bits = 8, .palette = std::vector<uint32_t>(256, 7), .pixels = {0, 0, 0, 0}});
   // RLE8 1x2: a run, end of line, then what the case appends.
-  auto rle = [](Bytes tail) {
-    Bytes px = {1, 0, 0, 0};
+  auto rle = [](TBytes tail) {
+    TBytes px = {1, 0, 0, 0};
     px.insert(px.end(), tail.begin(), tail.end());
     return BuildBmp({.height = 2, .bits = 8, .compression = bmp::kBiRle8, .palette = {1}, .pixels = px});
   };
-  const struct { const char* what; Bytes file; } cases[] = {
+  const struct { const char* what; TBytes file; } cases[] = {
       {"empty", {}},
       {"one byte", {'B'}},
       {"signature", With(good, 0, 'B' | 'A' << 8, 2)},
-      {"truncated header", Bytes(good.begin(), good.begin() + 30)},
+      {"truncated header", TBytes(good.begin(), good.begin() + 30)},
       {"header size", With(good, 14, 20)},
       {"zero width", With(good, 18, 0)},
       {"negative width", With(good, 18, uint32_t(-9))},
@@ -49,9 +49,9 @@ TEST(BmpDamage, EveryDamageClassRaisesAndKeepsTheBitmap) {
       {"RLE8 at 24 bits", With(good, 30, bmp::kBiRle8)},
       {"bit fields at 24 bits", With(good, 30, bmp::kBiBitfields)},
       {"masks cut off", BuildBmp({.bits = 16, .compression = bmp::kBiBitfields, .pixels = {0, 0, 0, 0}})},
-      {"table outside the file", With(Bytes(pal8.begin(), pal8.begin() + 300), 10, 0)},
+      {"table outside the file", With(TBytes(pal8.begin(), pal8.begin() + 300), 10, 0)},
       {"offset outside the file", With(good, 10, uint32_t(good.size() + 1))},
-      {"truncated pixels", Bytes(good.begin(), good.end() - 2)},
+      {"truncated pixels", TBytes(good.begin(), good.end() - 2)},
       {"top-down RLE", With(rle({0, 1}), 22, uint32_t(-2))},
       {"RLE delta below", rle({0, 2, 0, 1, 0, 1})},
       {"RLE without end", rle({})},
@@ -76,20 +76,20 @@ TEST(BmpDamage, EveryDamageClassRaisesAndKeepsTheBitmap) {
   }
   // Only the last row's padding may be missing.
   TBitmap bmp;
-  LoadBytes(bmp, Bytes(good.begin(), good.end() - 1));
+  LoadBytes(bmp, TBytes(good.begin(), good.end() - 1));
   EXPECT_EQ(bmp.Width(), 9);
 }
 
 TEST(BmpDamage, TruncatedAndCorruptedFilesFailCleanly) {
   for (const char* file : {"bmp5-rle8.bmp", "bmp3-4bit.bmp", "bmp5-565.bmp", "os2-8bit.bmp", "bmp5-32argb.bmp"}) {
     SCOPED_TRACE(file);
-    const Bytes f = ReadFileBytes(DataPath(file));
+    const TBytes f = ReadFileBytes(DataPath(file));
     ASSERT_FALSE(f.empty());
     int loaded = 0;
     for (size_t len = 0; len < f.size(); ++len) {
       TBitmap bmp;
       try {
-        LoadBytes(bmp, Bytes(f.begin(), f.begin() + len));
+        LoadBytes(bmp, TBytes(f.begin(), f.begin() + len));
         ++loaded;
       } catch (const EInvalidGraphic&) {
       }
@@ -98,7 +98,7 @@ TEST(BmpDamage, TruncatedAndCorruptedFilesFailCleanly) {
     EXPECT_LE(loaded, 4);
     for (size_t i = 0; i < f.size(); ++i) {
       for (uint8_t v : {uint8_t(0x00), uint8_t(0xFF), uint8_t(f[i] ^ 0x80)}) {
-        Bytes g = f;
+        TBytes g = f;
         g[i] = v;
         TBitmap bmp;
         try {

@@ -9,7 +9,7 @@
 #include "host/core/Exceptions.h"
 
 using namespace pelorin;
-using namespace pelorin::test;
+using namespace pelorin::testing;
 
 TEST(BmpDecode, FixturesOfEveryKindMatchTheirSource) {
   using enum TPixelFormat;
@@ -35,7 +35,7 @@ TEST(BmpDecode, FixturesOfEveryKindMatchTheirSource) {
 TEST(BmpDecode, TopDownFilesMatchBottomUp) {
   for (const char* file : {"bmp3-1bit.bmp", "bmp5-8bit.bmp", "bmp3-24.bmp"}) {
     SCOPED_TRACE(file);
-    Bytes f = ReadFileBytes(DataPath(file));
+    TBytes f = ReadFileBytes(DataPath(file));
     const size_t off = bmp::GetU32(&f[10]);
     const int h = bmp::GetI32(&f[22]);
     const size_t stride = (f.size() - off) / h;
@@ -80,9 +80,9 @@ TEST(BmpDecode, RleEscapesClipAndLeaveSkippedPixelsBlack) {
 
 TEST(BmpDecode, BitFieldsScaleAndPalettesClamp) {
   using bmp::kBiBitfields;
-  Bytes noOffset = BuildBmp({.bits = 24, .palette = {1, 2}, .clrUsed = 2, .pixels = {0x33, 0x22, 0x11, 0}});
+  TBytes noOffset = BuildBmp({.bits = 24, .palette = {1, 2}, .clrUsed = 2, .pixels = {0x33, 0x22, 0x11, 0}});
   bmp::PutU32(&noOffset[10], 0);
-  const struct { Bytes file; std::vector<uint32_t> pixels; } cases[] = {
+  const struct { TBytes file; std::vector<uint32_t> pixels; } cases[] = {
       // 10-bit channels keep their top 8 bits; plain 32 bits ignore the X byte.
       {BuildBmp({.bits = 32, .compression = kBiBitfields, .masks = {0x3FF00000, 0xFFC00, 0x3FF},
                  .pixels = {0x01, 0x00, 0xF8, 0x3F}}), {0xFF8000}},

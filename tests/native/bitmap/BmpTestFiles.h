@@ -1,5 +1,4 @@
-// Helpers of the bitmap tests: hand-built bitmap files, fixture and PPM
-// readers, and loading from bytes.
+// Helpers of the bitmap tests: fixture and PPM readers, and loading from bytes.
 #pragma once
 
 #include <cstdint>
@@ -11,48 +10,18 @@
 #include "host/core/Bitmap.h"
 #include "host/core/BmpFormat.h"
 #include "host/core/Streams.h"
+#include "tests/support/BmpFiles.h"
 
-namespace pelorin::test {
-
-using Bytes = std::vector<uint8_t>;
-
-// A bitmap file with an info header (or the OS/2 2.x one of the same layout).
-struct TBmpSpec {
-  int32_t width = 1;
-  int32_t height = 1;
-  uint16_t bits = 24;
-  uint32_t compression = bmp::kBiRgb;
-  uint32_t headerSize = bmp::kInfoHeaderSize;
-  std::vector<uint32_t> palette{};  // 0x00RRGGBB
-  std::vector<uint32_t> masks{};    // written after the header
-  uint32_t clrUsed = 0;
-  Bytes pixels{};
-};
-
-inline Bytes BuildBmp(const TBmpSpec& s) {
-  Bytes f(bmp::kFileHeaderSize + s.headerSize + 4 * (s.masks.size() + s.palette.size()), 0);
-  const uint32_t fields[] = {s.headerSize, uint32_t(s.width), uint32_t(s.height), 1u | uint32_t(s.bits) << 16,
-                             s.compression, 0, 0, 0, s.clrUsed};
-  f[0] = 'B', f[1] = 'M';
-  bmp::PutU32(&f[2], uint32_t(f.size() + s.pixels.size()));
-  bmp::PutU32(&f[10], uint32_t(f.size()));
-  uint8_t* p = &f[14];
-  for (uint32_t v : fields) bmp::PutU32(p, v), p += 4;
-  p = &f[14 + s.headerSize];
-  for (uint32_t v : s.masks) bmp::PutU32(p, v), p += 4;
-  for (uint32_t v : s.palette) bmp::PutU32(p, v), p += 4;
-  f.insert(f.end(), s.pixels.begin(), s.pixels.end());
-  return f;
-}
+namespace pelorin::testing {
 
 inline std::string DataPath(const std::string& name) { return std::string(PELORIN_TEST_DATA) + "/bmp/" + name; }
 
-inline Bytes ReadFileBytes(const std::string& path) {
+inline TBytes ReadFileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), {});
+  return TBytes(std::istreambuf_iterator<char>(in), {});
 }
 
-inline void LoadBytes(TBitmap& bmp, const Bytes& bytes) {
+inline void LoadBytes(TBitmap& bmp, const TBytes& bytes) {
   TMemoryStream m;
   m.Assign(bytes.data(), bytes.size());
   bmp.LoadFromStream(m);
@@ -81,4 +50,4 @@ inline std::vector<uint32_t> SizeAndPixelsOf(const TBitmap& bmp) {
   return p;
 }
 
-}  // namespace pelorin::test
+}  // namespace pelorin::testing

@@ -7,7 +7,7 @@
 #include "TestClasses.h"
 
 using namespace pelorin;
-using namespace pelorin::test;
+using namespace pelorin::testing;
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "host/core/Component.h"
 #include "host/core/Filer.h"
 
-namespace pelorin::test {
+namespace pelorin::testing {
 
 using TClickEvent = std::function<void(TObject* sender)>;
 using TCountEvent = std::function<int(TObject* sender, int count)>;
@@ -154,4 +154,4 @@ inline void RegisterTestClasses() {
   RegisterMethod("TTestForm", "Count", &TTestForm::Count);
 }
 
-}  // namespace pelorin::test
+}  // namespace pelorin::testing

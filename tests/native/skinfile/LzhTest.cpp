@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "skinfile/Lzh.h"
+#include "tests/support/LzhReference.h"
 
 using namespace pelorin;
 using Bytes = std::vector<uint8_t>;
@@ -24,7 +25,7 @@ Bytes RandomBytes(size_t n, uint32_t seed, int alphabet = 256) {
 Bytes DecodeSerial(const Bytes& packed) {
   TMemoryStream in, out;
   in.Assign(packed.data(), packed.size());
-  TLZH lzh;
+  pelorin::testing::TLZH lzh;
   lzh.InStream = &in;
   lzh.OutStream = &out;
   const int32_t length = in.ReadInt32LE();
@@ -169,7 +170,7 @@ TEST(Lzh, StreamBoundaries) {
   EXPECT_THROW(DecompressStream(src, full), EWriteError);
   src.SetPosition(4);
   full.Clear();
-  TLZH lzh;
+  pelorin::testing::TLZH lzh;
   lzh.InStream = &src;
   lzh.OutStream = &full;
   EXPECT_THROW(lzh.LZHDecode(3000, [&](const uint8_t* b, uint16_t n, uint16_t& a) { lzh.PutBytes(b, n, a); },

@@ -6,10 +6,12 @@
 #include <memory>
 #include <new>
 
+#include "tests/support/LzhReference.h"
+
 #include "skinfile/Lzh.h"
 #include "skinfile/LzhTables.h"
 
-namespace pelorin {
+namespace pelorin::testing {
 
 using namespace lzh;
 
@@ -166,4 +168,4 @@ void TLZH::LZHDecode(int32_t textSize, const TLzhPutBytes& putBytes, const TLzhG
   }
 }
 
-}  // namespace pelorin
+}  // namespace pelorin::testing

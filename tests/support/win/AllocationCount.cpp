@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <new>
 
-#include "tests/win/AllocationCount.h"
+#include "tests/support/win/AllocationCount.h"
 
 namespace {
 std::atomic<long> live{0};
