@@ -5,14 +5,12 @@
 #include <string>
 
 #include "demo/Unit1.h"
-#include "manager/win/WinSkinManagerSetup.h"
 
 using namespace pelorin;
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   TApplication application;
   try {
-    InstallWinSkinManager();
     RegisterDemoForms();
     application.Initialize();
     application.CreateForm(Form1);
