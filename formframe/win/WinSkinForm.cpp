@@ -57,6 +57,7 @@ void TWinSkinForm::SetSkinData(TSkinData* skinData) {
 
 void TWinSkinForm::ClearSysButtons() {
   CurrentObject = nullptr;
+  buttonInputs_.clear();
   buttons_.clear();
 }
 
@@ -176,6 +177,7 @@ void TWinSkinForm::Detach() {
 
 void TWinSkinForm::CreateCaptionFont() {
   titleCacheValid_ = false;
+  captionSizeKnown_ = false;
   captionFont_ = std::make_unique<TFont>();
   NONCLIENTMETRICSW ncm{};
   ncm.cbSize = sizeof ncm;
@@ -335,9 +337,8 @@ bool TWinSkinForm::InPassTwo() const {
 }
 
 TRect TWinSkinForm::ClientInWindow() const {
-  RECT wr;
-  GetWindowRect(wnd_, &wr);
-  return SkinnedClientRect(Rect(0, 0, wr.right - wr.left, wr.bottom - wr.top), metrics_);
+  const TSize size = WindowSize();
+  return SkinnedClientRect(Rect(0, 0, size.cx, size.cy), metrics_);
 }
 
 LRESULT TWinSkinForm::SkinWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
