@@ -9,13 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "skinbase/SkinMessages.h"
+#include "formframe/FrameLayout.h"
 #include "formframe/FrameMetrics.h"
 #include "formframe/FrameTypes.h"
 #include "formframe/TitleButtons.h"
 #include "host/core/Bitmap.h"
 #include "host/core/Geometry.h"
 #include "host/win/Messages.h"
+#include "skinbase/SkinMessages.h"
 #include "skinbase/SkinnerRegistry.h"
 #include "skinmodel/SkinRecords.h"
 
@@ -123,7 +124,8 @@ public:
   const TBitmap& TitleCache() const { return titleCache_; }
   // The skinned menu bar, or none.
   TWinSkinMenu* MenuBar() const { return menuBar_.get(); }
-  // Where the caption text (with its back image margins) went at the last paint.
+  // Where the caption text (with its back image margins) went at the last
+  // layout (a paint or a button search).
   const TRect& CaptionTextRect() const { return captionTextRect_; }
   const TBitmap& FormIcon() const { return formIcon_; }
   // How many times a region was built (tests: moves must not rebuild).
@@ -148,17 +150,22 @@ private:
   void HostFormHook(TMessage& message);
   void UnsubclassAll();
 
-  // Painting
-  void DrawFramePart(TFramePart part, const TRect& rect, TBitmap& target) const;
-  void ComposeFrame(TBitmap& frame, int width, int height);
-  void PaintTitleBar(TBitmap& frame, int windowWidth);
-  void DrawCaptionText(TBitmap& target, const TRect& r, const std::wstring& text);
-  void LayoutSysButtons(int windowWidth);
-  void DrawSysButtons(TBitmap& target);
+  // Layout and painting
+  // The frame laid out for a window of this size in its current state; the
+  // buttons take their places and visibility from it.
+  TFrameLayout LayOutNow(TSize window);
+  TSize WindowSize() const;
+  // The window text with the caption suffix, read again only after WM_SETTEXT.
+  const std::wstring& CaptionText();
+  // The caption text's size in the caption font, measured when text or font change.
+  TSize CaptionTextSize();
+  void PaintTitleBar(TBitmap& frame, const TFrameLayout& layout);
+  void DrawCaptionText(TBitmap& target, const TRect& draw, TColor colour);
   TRect ClientInWindow() const;
 
   // Title-bar buttons and the mouse
-  TWinSysButton* FindSysButtonAt(TPoint p) const;
+  // Lays the buttons out for the window's current size first.
+  TWinSysButton* FindSysButtonAt(TPoint p);
   TPoint NCPointFromScreen(TPoint screen) const;
   bool HandleNCMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   void DoSysButtonAction(TPoint screen);
@@ -199,8 +206,10 @@ private:
   std::unique_ptr<TFont> captionFont_;
   std::string captionSuffix_ = "   ";
   std::string windowText_, windowClass_;
-  std::wstring caption_;  // the window text, valid while captionKnown_
+  std::wstring caption_;  // the window text and suffix, valid while captionKnown_
   bool captionKnown_ = false;
+  TSize captionSize_{};  // caption_ measured, valid while captionSizeKnown_
+  bool captionSizeKnown_ = false;
   bool sysStylesRestored_ = true;
 
   TFrameFacts facts_;  // styles, kind, active: what visibility rules read
@@ -218,6 +227,7 @@ private:
   TMdiRole mdiRole_ = mrNoMdi;
   TSkinFormStage stage_ = stNone;
   std::vector<std::unique_ptr<TWinSysButton>> buttons_;
+  std::vector<TTitleButtonInput> buttonInputs_;  // the layout's view of buttons_
   std::unique_ptr<TWinSkinMenu> menuBar_;
   std::unique_ptr<TSkinMenuItems> menuItems_;
   TBitmap formIcon_;

@@ -7,7 +7,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "formframe/CaptionLayout.h"
+#include "formframe/FrameCompose.h"
+#include "formframe/FrameLayout.h"
 #include "formframe/FrameMetrics.h"
 #include "formframe/TitleButtons.h"
 #include "fuzz/SkinInput.h"
@@ -25,64 +26,49 @@ void Check(bool ok) {
   if (!ok) __builtin_trap();
 }
 
-void DrawPart(TBitmap& frame, const TSkinModel& skin, int index, const TRect& r, bool vertical, bool active) {
-  const TDataSkinBorder& b = *skin.Borders[index];
-  if (r.IsEmpty() || b.Bitmap.Empty()) return;
-  DrawSkinImage(frame, r, b.Bitmap, vertical, b.Tile != 1, false, std::max(1, int(b.FrameCount)),
-                BorderFrameIndex(b, active), b.Margins);
-}
-
 void LayOut(const TSkinModel& skin, TFrameKind kind, int w, int h, bool active) {
   const TFrameMetrics m = MeasureFrame(skin, kind, kind == frSizeable ? 19 : 0);
   // Whatever the skin says, the frame stays a size a window can have.
   for (int side : {m.Left, m.Top, m.Right, m.Bottom, m.MenuBar}) Check(side >= 0 && side <= 32767);
-  const TRect client = SkinnedClientRect(Rect(0, 0, w, h), m);
-  Check(client.Left <= client.Right && client.Top <= client.Bottom);
   const TSize fitted = FittedWindowSize({w, h}, m, 1);
   Check(fitted.cx >= w && fitted.cy >= h);
 
-  const TRect title = Rect(m.Left, 0, w - m.Right, m.Top);
-  TCaptionPlace caption{};
-  if (skin.Title) {
-    for (int textWidth : {0, 37, 5000}) {
-      caption = PlaceCaption(title, {textWidth, 13}, *skin.Title);
-      Check(caption.Text.Left <= caption.Text.Right && caption.Draw.Left <= caption.Draw.Right);
-    }
+  TFrameQuery query;
+  query.Window = {w, h};
+  query.Facts.Kind = kind;
+  query.Facts.Active = active;
+  query.Facts.SavedStyles = ~0u;
+  query.Facts.HasMenuBar = m.MenuBar > 0;
+  query.Metrics = m;
+  TBitmap icon(16, 16);
+  const std::vector<TTitleButtonInput> buttons = TitleButtonsOf(skin, icon);
+  query.Buttons = buttons;
+  TFrameLayout layout;
+  for (int textWidth : {0, 37, 5000}) {
+    query.CaptionText = {textWidth, 13};
+    layout = LayOutFrame(skin, query);
+    Check(layout.Client.Left <= layout.Client.Right && layout.Client.Top <= layout.Client.Bottom);
+    Check(layout.Caption.Text.Left <= layout.Caption.Text.Right && layout.Caption.Draw.Left <= layout.Caption.Draw.Right);
+    Check(layout.Buttons.size() == skin.SysButtons.size());
   }
 
-  TFrameFacts facts;
-  facts.Kind = kind;
-  facts.Active = active;
-  facts.SavedStyles = ~0u;
-  facts.HasMenuBar = m.MenuBar > 0;
-  TButtonLayoutFrame place;
-  place.WindowWidth = w;
-  place.CaptionText = caption.Text;
-  place.Metrics = m;
-  place.MenuBarMarginLeft = skin.MenuBar ? skin.MenuBar->Margins.Left : 0;
-
-  // The frame composed in a bitmap of the window's size, as the painter does.
+  // The frame composed in a bitmap of the window's size, as the painter does,
+  // with every button state drawn over its place.
   TBitmap frame(w, h);
-  DrawPart(frame, skin, bdLeft, Rect(0, 0, m.Left, h), false, active);
-  DrawPart(frame, skin, bdRight, Rect(w - m.Right, 0, w, h), false, active);
-  DrawPart(frame, skin, bdBottom, Rect(m.Left, h - m.Bottom, w - m.Right, h), true, active);
-  DrawPart(frame, skin, bdTop, title, true, active);
-  if (skin.Title && !skin.Title->Bitmap.Empty())
-    DrawSkinStrip(frame, caption.Back, skin.Title->Bitmap, true, true, 2, active ? 1 : 2,
-                  Rect(skin.Title->TextBackLeft, 0, skin.Title->TextBackRight, 0));
-  for (const auto& b : skin.SysButtons) {
-    if (!IsSysButtonVisible(*b, facts)) continue;
-    const auto r = LayoutSysButton(*b, b->Bitmap.Width(), b->Bitmap.Height(), std::max(1, int(b->FrameCount)), place);
-    if (!r) continue;
+  ComposeFrame(frame, skin, layout, [&](TBitmap&, const TRect& draw, TColor) {
+    Check(draw.Left <= draw.Right && draw.Top <= draw.Bottom);
+  });
+  for (const TButtonPlace& b : layout.Buttons) {
+    if (!b.Placed) continue;
     for (TNCState state : {nsNormal, nsHot, nsPressed})
-      DrawSkinFrame(frame, *r, b->Bitmap, true, StateButtonFrame(state, b->Visibility));
+      DrawSkinFrame(frame, b.Bounds, *b.Input.Image, true, StateButtonFrame(state, b.Input.Button->Visibility));
   }
   // The keyed parts of the frame become a region.
   const TRegionRects runs = CreateRegionRects(frame, 0, 0, 1, 1, 1, TransparentKeyColour);
   for (const TRect& r : runs) Check(r.Left >= 0 && r.Right <= w && r.Top >= 0 && r.Bottom <= h);
 
   if (m.MenuBar > 0) {
-    const TRect bar = Rect(m.Left, m.Top, w - m.Right, m.Top + m.MenuBar);
+    const TRect& bar = layout.MenuBar;
     const std::vector<TMenuBarEntry> items{{"&File", true}, {"", true}, {"&Edit", false}, {"Help", true}};
     const auto slots = LayoutMenuBar(items, bar, MenuBarFirstX(skin.MenuBar.get(), bar.Width()),
                                      [](const std::string& s) { return int(s.size()) * 7; });

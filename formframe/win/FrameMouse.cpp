@@ -4,6 +4,7 @@
 
 #include "formframe/WinSkinForm.h"
 #include "skinbase/win/WinGeometry.h"
+#include "skinmodel/WinSkinData.h"
 
 namespace pelorin {
 
@@ -11,7 +12,10 @@ namespace {
 constexpr UINT_PTR HoverTimerId = 0x50E1;
 }
 
-TWinSysButton* TWinSkinForm::FindSysButtonAt(TPoint p) const {
+TWinSysButton* TWinSkinForm::FindSysButtonAt(TPoint p) {
+  // The buttons are where the window's current size puts them, even when it
+  // changed after the last paint.
+  if (skin_ && !skin_->Empty) LayOutNow(WindowSize());
   for (const auto& b : buttons_)
     if (SysButtonAccepts(*b, b->SkinButton().Action, p)) return b.get();
   return nullptr;

@@ -3,7 +3,7 @@
 // blit; the window icon and the caption font.
 #include <windows.h>
 
-#include "formframe/CaptionLayout.h"
+#include "formframe/FrameCompose.h"
 #include "formframe/WinSkinForm.h"
 #include "skinbase/win/WinGeometry.h"
 #include "host/win/Graphics.h"
@@ -42,19 +42,14 @@ std::wstring WindowTextW(HWND wnd) {
 
 TWinSysButton::TWinSysButton(TWinSkinForm& owner, const TDataSkinSysButton& skinButton)
     : TNCObject(owner), form_(owner), skinButton_(&skinButton) {
-  if (skinButton.Action == sbaIconA || skinButton.Action == sbaIconB) {
-    const TSkinData* skin = owner.SkinData();
-    showsIcon_ = skinButton.Bitmap.Empty() || !skin || skin->IconBitmap.Empty();
-  }
+  const TSkinData* skin = owner.SkinData();
+  const bool icon = skinButton.Action == sbaIconA || skinButton.Action == sbaIconB;
+  showsIcon_ = skin ? ShowsWindowIcon(skinButton, *skin) : icon;
 }
 
 const TBitmap& TWinSysButton::Image() const { return showsIcon_ ? form_.formIcon_ : skinButton_->Bitmap; }
 
-int TWinSysButton::FrameCount() const {
-  const int action = skinButton_->Action;
-  if (action == sbaIconA || action == sbaIconB) return 1;
-  return std::max(1, int(skinButton_->FrameCount));
-}
+int TWinSysButton::FrameCount() const { return TitleButtonFrameCount(*skinButton_); }
 
 void TWinSysButton::Paint() {
   HWND wnd = form_.Handle();
@@ -112,107 +107,104 @@ void TWinSkinForm::LoadFormIcon() {
   if (fallback && !fallback->Empty()) formIcon_ = *fallback;
 }
 
-void TWinSkinForm::DrawFramePart(TFramePart part, const TRect& rect, TBitmap& target) const {
-  const TDataSkinObject& border = *skin_->Borders[part];
-  if (rect.IsEmpty() || border.Bitmap.Empty()) return;
-  const bool vertical = part == fpTop || part == fpBottom;
-  DrawSkinImage(target, rect, border.Bitmap, vertical, border.Tile != 1, false, std::max(1, int(border.FrameCount)),
-                BorderFrameIndex(border, facts_.Active), border.Margins);
+TSize TWinSkinForm::WindowSize() const {
+  RECT wr;
+  if (!wnd_ || !GetWindowRect(wnd_, &wr)) return {};
+  return {wr.right - wr.left, wr.bottom - wr.top};
 }
 
-void TWinSkinForm::ComposeFrame(TBitmap& frame, int w, int h) {
-  const TFrameMetrics& m = metrics_;
-  DrawFramePart(fpLeft, Rect(0, 0, m.Left, h), frame);
-  DrawFramePart(fpRight, Rect(w - m.Right, 0, w, h), frame);
-  DrawFramePart(fpBottom, Rect(m.Left, h - m.Bottom, w - m.Right, h), frame);
-  PaintTitleBar(frame, w);
-}
-
-void TWinSkinForm::PaintTitleBar(TBitmap& frame, int w) {
-  const TRect title = Rect(metrics_.Left, 0, w - metrics_.Right, metrics_.Top);
-  // The title under the buttons changes only with these; the caption text is
-  // the costly part of a frame paint, so an unchanged title is copied back.
-  // Reading the text costs more than composing the frame under some systems,
-  // so it is read again only after WM_SETTEXT.
+const std::wstring& TWinSkinForm::CaptionText() {
+  // Reading the text costs more than composing the frame under some
+  // systems, so it is read again only after WM_SETTEXT.
   if (!captionKnown_) {
-    caption_ = WindowTextW(wnd_);
+    std::wstring text = WindowTextW(wnd_);
+    text.append(captionSuffix_.begin(), captionSuffix_.end());
+    if (text != caption_) captionSizeKnown_ = false;
+    caption_ = std::move(text);
     captionKnown_ = true;
   }
-  std::wstring text = caption_;
-  text.append(captionSuffix_.begin(), captionSuffix_.end());
-  const bool same = titleCacheValid_ && titleCache_.Width() == w && titleCache_.Height() == metrics_.Top &&
+  return caption_;
+}
+
+TSize TWinSkinForm::CaptionTextSize() {
+  const std::wstring& text = CaptionText();
+  if (captionSizeKnown_) return captionSize_;
+  captionSize_ = {};
+  TMemoryDC dc;
+  if (!dc) return captionSize_;
+  {
+    TSelectGuard font(dc.Get(), captionFont_ ? captionFont_->Handle() : GetStockObject(SYSTEM_FONT));
+    RECT measure{0, 0, 0, 0};
+    DrawTextW(dc.Get(), text.c_str(), int(text.size()), &measure, DT_CALCRECT | DT_NOCLIP | DT_SINGLELINE | DT_NOPREFIX);
+    captionSize_ = {measure.right - measure.left, measure.bottom - measure.top};
+  }
+  captionSizeKnown_ = true;
+  return captionSize_;
+}
+
+TFrameLayout TWinSkinForm::LayOutNow(TSize window) {
+  facts_.HasMenuBar = metrics_.MenuBar > 0;
+  facts_.MdiChildMaximized = HasMaximizedMDIChild();
+  buttonInputs_.clear();
+  for (const auto& b : buttons_) buttonInputs_.push_back({&b->SkinButton(), &b->Image(), b->FrameCount()});
+  TFrameQuery query;
+  query.Window = window;
+  query.Facts = facts_;
+  query.Metrics = metrics_;
+  query.CaptionText = CaptionTextSize();
+  query.Buttons = buttonInputs_;
+  TFrameLayout layout = LayOutFrame(*skin_, query);
+  captionTextRect_ = layout.Caption.Text;
+  // A hidden button, or one without an image, keeps its last rectangle.
+  for (size_t i = 0; i < buttons_.size(); ++i) {
+    buttons_[i]->Visible = layout.Buttons[i].Visible;
+    if (layout.Buttons[i].Placed) buttons_[i]->BoundsRect = layout.Buttons[i].Bounds;
+  }
+  return layout;
+}
+
+void TWinSkinForm::PaintTitleBar(TBitmap& frame, const TFrameLayout& layout) {
+  const TRect& title = layout.Title;
+  const int w = layout.Right.Right, top = metrics_.Top;
+  // The title under the buttons changes only with these; the caption text is
+  // the costly part of a frame paint, so an unchanged title is copied back.
+  const std::wstring& text = CaptionText();
+  const bool same = titleCacheValid_ && titleCache_.Width() == w && titleCache_.Height() == top &&
                     titleCacheActive_ == facts_.Active && titleCacheText_ == text;
   if (same) {
     // Only the title comes back: the side borders beside it follow the
     // window's height, which the cache does not know. The cache takes them
     // as painted now, for the buttons that lie over them.
     CopyPixels(frame, title.Left, 0, titleCache_, title);
-    CopyPixels(titleCache_, 0, 0, frame, Rect(0, 0, title.Left, metrics_.Top));
-    CopyPixels(titleCache_, title.Right, 0, frame, Rect(title.Right, 0, w, metrics_.Top));
+    CopyPixels(titleCache_, 0, 0, frame, Rect(0, 0, title.Left, top));
+    CopyPixels(titleCache_, title.Right, 0, frame, Rect(title.Right, 0, w, top));
   } else {
-    DrawFramePart(fpTop, title, frame);
-    DrawCaptionText(frame, title, text);
+    ComposeTitle(frame, *skin_, layout,
+                 [this](TBitmap& target, const TRect& draw, TColor colour) { DrawCaptionText(target, draw, colour); });
     // The cache keeps the title under the buttons for their state repaints.
     GdiFlush();
-    titleCache_.SetSize(w, metrics_.Top);
-    CopyPixels(titleCache_, 0, 0, frame, Rect(0, 0, w, metrics_.Top));
+    titleCache_.SetSize(w, top);
+    CopyPixels(titleCache_, 0, 0, frame, Rect(0, 0, w, top));
     titleCacheValid_ = !titleCache_.Empty();
     titleCacheActive_ = facts_.Active;
-    titleCacheText_ = std::move(text);
+    titleCacheText_ = text;
   }
-  LayoutSysButtons(w);
-  DrawSysButtons(frame);
+  ComposeTitleButtons(frame, layout);
 }
 
-void TWinSkinForm::DrawCaptionText(TBitmap& target, const TRect& r, const std::wstring& text) {
+void TWinSkinForm::DrawCaptionText(TBitmap& target, const TRect& draw, TColor colour) {
   HDC dc = static_cast<HDC>(target.DC());
-  if (!dc || r.IsEmpty()) {
-    captionTextRect_ = Rect(r.Left, r.Top, r.Left, r.Bottom);
-    return;
+  if (!dc) return;
+  {
+    TSavedDC saved(dc);
+    SetBkMode(dc, TRANSPARENT);
+    if (captionFont_) SelectObject(dc, captionFont_->Handle());
+    SetTextColor(dc, ToColorRef(colour));
+    RECT r = ToRECT(draw);
+    DrawTextW(dc, caption_.c_str(), int(caption_.size()), &r, DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
   }
-  const TDataSkinTitle& title = *skin_->Title;
-
-  TSavedDC saved(dc);
-  SetBkMode(dc, TRANSPARENT);
-  if (captionFont_) SelectObject(dc, captionFont_->Handle());
-  SetTextColor(dc, ToColorRef(skin_->colors[facts_.Active ? csTitleTextActive : csTitleTextInactive]));
-  RECT measure = ToRECT(r);
-  DrawTextW(dc, text.c_str(), int(text.size()), &measure, DT_CALCRECT | DT_NOCLIP | DT_SINGLELINE | DT_NOPREFIX);
-  const TCaptionPlace place =
-      PlaceCaption(r, {measure.right - measure.left, measure.bottom - measure.top}, title);
-  captionTextRect_ = place.Text;
-  if (!title.Bitmap.Empty()) {
-    GdiFlush();
-    DrawSkinStrip(target, place.Back, title.Bitmap, true, true, 2, facts_.Active ? 1 : 2,
-                  Rect(title.TextBackLeft, 0, title.TextBackRight, 0));
-  }
-  RECT draw = ToRECT(place.Draw);
-  DrawTextW(dc, text.c_str(), int(text.size()), &draw, DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
-}
-
-void TWinSkinForm::LayoutSysButtons(int windowWidth) {
-  facts_.HasMenuBar = metrics_.MenuBar > 0;
-  facts_.MdiChildMaximized = HasMaximizedMDIChild();
-  TButtonLayoutFrame frame;
-  frame.WindowWidth = windowWidth;
-  frame.CaptionText = captionTextRect_;
-  frame.Metrics = metrics_;
-  frame.MenuBarMarginLeft = skin_->MenuBar ? skin_->MenuBar->Margins.Left : 0;
-  for (auto& b : buttons_) {
-    b->Visible = IsSysButtonVisible(b->SkinButton(), facts_);
-    if (!b->Visible) continue;
-    const TBitmap& image = b->Image();
-    if (auto r = LayoutSysButton(b->SkinButton(), image.Width(), image.Height(), b->FrameCount(), frame))
-      b->BoundsRect = *r;
-  }
-}
-
-void TWinSkinForm::DrawSysButtons(TBitmap& target) {
-  for (auto& b : buttons_) {
-    const TBitmap& image = b->Image();
-    if (!b->Visible || image.Empty() || b->SkinButton().Visibility == MdiButtonVisibility) continue;
-    DrawSkinFrame(target, b->BoundsRect, image, true, RestingButtonFrame(b->FrameCount(), facts_.Active));
-  }
+  // The buttons go on the same pixels next.
+  GdiFlush();
 }
 
 void TWinSkinForm::PaintFrame(HDC dc) {
@@ -225,14 +217,16 @@ void TWinSkinForm::PaintFrame(HDC dc) {
   if (w <= 0 || h <= 0) return;
   TBitmap& frame = FrameBuffer(w, h);
   if (!frame.DC()) return;
-  ComposeFrame(frame, w, h);
+  const TFrameLayout layout = LayOutNow({w, h});
+  ComposeSideBorders(frame, *skin_, layout);
+  PaintTitleBar(frame, layout);
   PaintMenuBarInto(frame, w);
   GdiFlush();
 
   HDC target = dc ? dc : GetWindowDC(wnd_);
   if (target) {
     TSavedDC saved(target);
-    const TRect client = SkinnedClientRect(Rect(0, 0, w, h), metrics_);
+    const TRect& client = layout.Client;
     ExcludeClipRect(target, client.Left, client.Top, client.Right, client.Bottom);
     BitBlt(target, 0, 0, w, h, static_cast<HDC>(frame.DC()), 0, 0, SRCCOPY);
   }

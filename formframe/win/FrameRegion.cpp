@@ -2,6 +2,7 @@
 // left out, so rounded or irregular corners show the desktop.
 #include <windows.h>
 
+#include "formframe/FrameCompose.h"
 #include "formframe/WinSkinForm.h"
 #include "paint/PaintTypes.h"
 #include "paint/win/BitmapRegion.h"
@@ -30,36 +31,37 @@ void TWinSkinForm::BuildRegion() {
 
   bool shaped = false;
   for (int i = bdLeft; i <= bdBottom; ++i) shaped = shaped || skin_->Borders[i]->Trans != 0;
-  const TFrameMetrics& m = metrics_;
   TGdiRegion shape;
   if (!shaped) {
     shape = RectRegion(0, 0, w, h);
   } else {
     regionSize_ = {w, h};
-    shape = RectRegion(m.Left, m.Top, w - m.Right, h - m.Bottom);
+    // Only the part rectangles matter here: no caption, no buttons.
+    TFrameQuery query;
+    query.Window = {w, h};
+    query.Facts = facts_;
+    query.Metrics = metrics_;
+    const TFrameLayout layout = LayOutFrame(*skin_, query);
+    const auto whole = [](const TRect& r) { return RectRegion(r.Left, r.Top, r.Right, r.Bottom); };
+    shape = whole(Rect(layout.Left.Right, layout.Title.Bottom, layout.Right.Left, layout.Bottom.Top));
     if (facts_.Kind != frPopup) {
-      const auto keyed = [&](int index) { return skin_->Borders[index]->Trans == 1; };
-      const auto piece = [&](TFramePart part, int pw, int ph, int x, int y) {
-        TBitmap bitmap(pw, ph);
-        DrawFramePart(part, bitmap.BoundsRect(), bitmap);
-        return CreateRegionFromBitmap(bitmap, x, y, 1, 1, 1, TransparentKeyColour);
+      // A keyed part at least two pixels deep becomes its opaque pixels.
+      const auto part = [&](TFramePart p, const TRect& r, int depth) {
+        if (skin_->Borders[p]->Trans != 1 || depth < 2 || r.IsEmpty()) return whole(r);
+        TBitmap bitmap(r.Width(), r.Height());
+        DrawBorderPart(bitmap, bitmap.BoundsRect(), *skin_, p, facts_.Active);
+        return CreateRegionFromBitmap(bitmap, r.Left, r.Top, 1, 1, 1, TransparentKeyColour);
       };
-      const int middle = w - m.Left - m.Right;
-      TGdiRegion left = keyed(bdLeft) && h >= 2 && m.Left > 0 ? piece(fpLeft, m.Left, h, 0, 0)
-                                                              : RectRegion(0, 0, m.Left, h);
-      TGdiRegion right = keyed(bdRight) && h >= 2 && m.Right > 0 ? piece(fpRight, m.Right, h, w - m.Right, 0)
-                                                                 : RectRegion(w - m.Right, 0, w, h);
-      TGdiRegion bottom = keyed(bdBottom) && m.Bottom >= 2 && middle > 0
-                              ? piece(fpBottom, middle, m.Bottom, m.Left, h - m.Bottom)
-                              : RectRegion(m.Left, h - m.Bottom, w - m.Right, h);
+      TGdiRegion left = part(fpLeft, layout.Left, layout.Left.Height());
+      TGdiRegion right = part(fpRight, layout.Right, layout.Right.Height());
+      TGdiRegion bottom = part(fpBottom, layout.Bottom, layout.Bottom.Height());
       // The title image alone decides the top's shape: the text and buttons
       // on it are drawn over opaque pixels.
-      TGdiRegion top = keyed(bdTop) && m.Top >= 2 && middle > 0 ? piece(fpTop, middle, m.Top, m.Left, 0)
-                                                                : RectRegion(m.Left, 0, w - m.Right, m.Top);
+      TGdiRegion top = part(fpTop, layout.Title, layout.Title.Height());
       // A title without one opaque pixel would leave nothing to move the
       // window by and its buttons on thin air: it keeps its rectangle.
       RECT box;
-      if (GetRgnBox(top.Get(), &box) == NULLREGION) top = RectRegion(m.Left, 0, w - m.Right, m.Top);
+      if (GetRgnBox(top.Get(), &box) == NULLREGION) top = whole(layout.Title);
       Merge(left, right);
       Merge(top, bottom);
       Merge(top, left);

@@ -58,6 +58,7 @@ void TWinSkinForm::SetSkinData(TSkinData* skinData) {
 
 void TWinSkinForm::ClearSysButtons() {
   CurrentObject = nullptr;
+  buttonInputs_.clear();
   buttons_.clear();
 }
 
@@ -181,6 +182,7 @@ void TWinSkinForm::Detach() {
 
 void TWinSkinForm::CreateCaptionFont() {
   titleCacheValid_ = false;
+  captionSizeKnown_ = false;
   captionFont_ = std::make_unique<TFont>();
   NONCLIENTMETRICSW ncm{};
   ncm.cbSize = sizeof ncm;
@@ -340,9 +342,8 @@ bool TWinSkinForm::InPassTwo() const {
 }
 
 TRect TWinSkinForm::ClientInWindow() const {
-  RECT wr;
-  GetWindowRect(wnd_, &wr);
-  return SkinnedClientRect(Rect(0, 0, wr.right - wr.left, wr.bottom - wr.top), metrics_);
+  const TSize size = WindowSize();
+  return SkinnedClientRect(Rect(0, 0, size.cx, size.cy), metrics_);
 }
 
 LRESULT TWinSkinForm::SkinWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {

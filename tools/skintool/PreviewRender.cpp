@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "formframe/FrameCompose.h"
+#include "formframe/FrameLayout.h"
 #include "paint/PieceBlit.h"
 #include "paint/SkinPaint.h"
 
@@ -12,7 +14,6 @@ namespace pelorin::skintool {
 
 namespace {
 
-constexpr int MenuBarHeight = 20;
 constexpr int ScrollSize = 16;
 const uint32_t KeyPx = PixelFromColor(TransparentKeyColour);
 
@@ -41,8 +42,10 @@ void DrawStretchedFrame(TBitmap& target, const TRect& r, const TBitmap& image, i
   CopyPixelsKeyed(target, r.Left, r.Top, scratch, scratch.BoundsRect(), KeyPx);
 }
 
+}  // namespace
+
 // A small window icon: the framework would take the form's own.
-TBitmap SampleIcon() {
+TBitmap PreviewIcon() {
   TBitmap icon(16, 16);
   icon.Fill(TransparentKeyColour);
   for (int y = 2; y < 14; ++y)
@@ -51,6 +54,25 @@ TBitmap SampleIcon() {
       icon.SetPixel(x, y, edge ? MakeRGB(40, 60, 110) : y < 5 ? MakeRGB(70, 120, 200) : MakeRGB(245, 247, 250));
     }
   return icon;
+}
+
+namespace {
+
+// The sample window: a sizeable main window with a system menu, minimise and
+// maximise boxes and a menu bar, shown normal, not an MDI frame.
+TFrameQuery PreviewFrameQuery(const TSkinModel& skin, const TPreviewOptions& options, TSize captionText,
+                              std::span<const TTitleButtonInput> buttons) {
+  TFrameQuery q;
+  q.Window = {options.Width, options.Height};
+  q.Facts.Kind = frSizeable;
+  q.Facts.SavedStyles = ssSysMenu | ssMinimizeBox | ssMaximizeBox;
+  q.Facts.Active = options.Active;
+  q.Facts.State = nwNormal;
+  q.Facts.HasMenuBar = true;
+  q.Metrics = MeasureFrame(skin, frSizeable, PreviewMenuBarHeight);
+  q.CaptionText = captionText;
+  q.Buttons = buttons;
+  return q;
 }
 
 class TPainter {
@@ -62,12 +84,8 @@ public:
 
 private:
   TColor Colour(TSkinColor c) const { return skin_.colors[c]; }
-  int BorderFrame(const TDataSkinObject& e) const { return Frames(e) > 1 && !opt_.Active ? 2 : 1; }
 
   void Frame();
-  void Caption(const TRect& r);
-  void TitleButtons();
-  bool ButtonVisible(const TDataSkinSysButton& b) const;
   void MenuBar(const TRect& r);
   void Client(const TRect& r);
   void PushButton(const TRect& r, int frame, const std::string& text);
@@ -84,89 +102,19 @@ private:
   const TPreviewOptions& opt_;
   const TPreviewFonts& fonts_;
   TBitmap win_;
-  int lw_ = 0, rw_ = 0, th_ = 0, bh_ = 0;
-  TRect caption_;
+  TFrameLayout frame_;
 };
 
+// The frame as the form frame lays it out and composes it, for the sample window.
 void TPainter::Frame() {
-  const int w = opt_.Width, h = opt_.Height;
-  auto width = [&](int i) { return skin_.Borders[i]->Bitmap.Width() / Frames(*skin_.Borders[i]); };
-  auto height = [&](int i) { return skin_.Borders[i]->Bitmap.Height() / Frames(*skin_.Borders[i]); };
-  lw_ = width(bdLeft);
-  rw_ = width(bdRight);
-  th_ = height(bdTop);
-  bh_ = height(bdBottom);
-  auto part = [&](int i, const TRect& r, bool vertical) {
-    const TDataSkinBorder& e = *skin_.Borders[i];
-    if (!e.Bitmap.Empty())
-      DrawSkinImage(win_, r, e.Bitmap, vertical, e.Tile != 1, false, Frames(e), BorderFrame(e), e.Margins);
-  };
-  part(bdLeft, {0, 0, lw_, h}, false);
-  part(bdRight, {w - rw_, 0, w, h}, false);
-  part(bdBottom, {lw_, h - bh_, w - rw_, h}, true);
-  part(bdTop, {lw_, 0, w - rw_, th_}, true);
-  Caption({lw_, 0, w - rw_, th_});
-  TitleButtons();
-}
-
-void TPainter::Caption(const TRect& r) {
-  const TDataSkinTitle& t = *skin_.Title;
-  const std::string text = opt_.Caption + "   ";
-  TRect tr{r.Left, r.Top, r.Left + fonts_.Caption.TextWidth(text), r.Top + fonts_.Caption.LineHeight()};
-  tr.Right += t.TextBackLeft + t.TextBackRight;
-  const int rw = r.Right - r.Left, tw = tr.Right - tr.Left;
-  const int dx = t.TextAlignment == 1 ? (rw - tw) / 2 : t.TextAlignment == 2 ? rw + t.Margins.Right - tw : t.Margins.Left;
-  const int dy = (r.Bottom - r.Top - (tr.Bottom - tr.Top)) / 2 + t.Margins.Top / 2;
-  tr = {tr.Left + dx, tr.Top + dy, tr.Right + dx, tr.Bottom + dy};
-  tr.Right = std::min(tr.Right, r.Right - t.Margins.Right);
-  caption_ = tr;
-  if (!t.Bitmap.Empty())
-    DrawSkinStrip(win_, {tr.Left, r.Top, tr.Right, r.Bottom}, t.Bitmap, true, true, 2, opt_.Active ? 1 : 2,
-                  {t.TextBackLeft, 0, t.TextBackRight, 0});
-  const TRect textRect{tr.Left + t.TextBackLeft, tr.Top, tr.Right - t.TextBackRight, tr.Bottom};
-  fonts_.Caption.DrawText(win_, textRect, text, Colour(opt_.Active ? csTitleTextActive : csTitleTextInactive),
-                          TTextAlign::Left, false, true);
-}
-
-// The sample window is a sizeable main window with a system menu, minimise
-// and maximise boxes, shown normal (not maximised), not an MDI frame.
-bool TPainter::ButtonVisible(const TDataSkinSysButton& b) const {
-  // Code 0 asks for a sizeable frame with a system menu: true here.
-  auto test = [&](int code) {
-    switch (code) {
-      case 0: return true;
-      case 1: return false;
-      case 2: return true;
-      case 3: return opt_.Active;
-      case 4: return !opt_.Active;
-      case 6: case 8: return true;
-      case 7: case 9: return false;
-      default: return code >= 200 && code <= 2000;
-    }
-  };
-  return test(b.Visibility) && test(b.Visibility1);
-}
-
-void TPainter::TitleButtons() {
-  static const TBitmap icon = SampleIcon();
-  for (const auto& b : skin_.SysButtons) {
-    const bool isIcon = b->Action == sbaIconA || b->Action == sbaIconB;
-    const TBitmap& image = isIcon && b->Bitmap.Empty() ? icon : b->Bitmap;
-    if (b->Visibility == MdiButtonVisibility || image.Empty() || !ButtonVisible(*b)) continue;
-    const int frames = isIcon ? 1 : Frames(*b);
-    const int fw = image.Width() / frames;
-    int x = 0;
-    switch (b->Align) {
-      case 0: x = b->XCoord; break;
-      case 1: x = opt_.Width - b->XCoord; break;
-      case 2: case 8: x = caption_.Left - fw - b->XCoord; break;
-      case 3: case 9: x = caption_.Right + b->XCoord; break;
-      default: break;
-    }
-    const int y = b->Align == 0 || b->Align == 1 || b->Align == 2 || b->Align == 3 || b->Align == 8 || b->Align == 9 ? b->YCoord : 0;
-    const int frame = isIcon ? 1 : opt_.Active || frames < 4 ? 1 : 4;
-    DrawSkinFrame(win_, {x, y, x + fw, y + image.Height()}, image, true, frame);
-  }
+  static const TBitmap icon = PreviewIcon();
+  const std::vector<TTitleButtonInput> buttons = TitleButtonsOf(skin_, icon);
+  const std::string text = opt_.Caption + PreviewCaptionSuffix;
+  frame_ = LayOutFrame(skin_, PreviewFrameQuery(skin_, opt_, {fonts_.Caption.TextWidth(text), fonts_.Caption.LineHeight()},
+                                                buttons));
+  ComposeFrame(win_, skin_, frame_, [&](TBitmap& target, const TRect& draw, TColor colour) {
+    fonts_.Caption.DrawText(target, draw, text, colour, TTextAlign::Left, false, true);
+  });
 }
 
 void TPainter::MenuBar(const TRect& r) {
@@ -430,7 +378,7 @@ void TPainter::Client(const TRect& r) {
 void TPainter::KeyBorders(TBitmap& picture, int ox, int oy) {
   // Pixels of the key colour in see-through borders are outside the window region.
   const int w = opt_.Width, h = opt_.Height;
-  const TRect parts[4] = {{0, 0, lw_, h}, {w - rw_, 0, w, h}, {lw_, 0, w - rw_, th_}, {lw_, h - bh_, w - rw_, h}};
+  const TRect parts[4] = {frame_.Left, frame_.Right, frame_.Title, frame_.Bottom};
   const int index[4] = {bdLeft, bdRight, bdTop, bdBottom};
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
@@ -448,9 +396,8 @@ void TPainter::KeyBorders(TBitmap& picture, int ox, int oy) {
 TBitmap TPainter::Paint() {
   const int w = opt_.Width, h = opt_.Height;
   Frame();
-  const TRect menu{lw_, th_, w - rw_, th_ + MenuBarHeight};
-  MenuBar(menu);
-  Client({lw_, menu.Bottom, w - rw_, h - bh_});
+  MenuBar(frame_.MenuBar);
+  Client(frame_.Client);
   TBitmap picture(w + 2 * PreviewMargin, h + 2 * PreviewMargin);
   for (int y = 0; y < picture.Height(); ++y) {
     const uint32_t c = PixelFromColor(MakeRGB(206 - y * 30 / picture.Height(), 212 - y * 26 / picture.Height(), 220 - y * 20 / picture.Height()));

@@ -24,6 +24,12 @@ struct TPreviewFonts {
   const TPreviewFont& Text;     // menus and controls
 };
 
+// The sample window's menu bar height; its caption gets the frame's suffix.
+inline constexpr int PreviewMenuBarHeight = 20;
+inline constexpr const char* PreviewCaptionSuffix = "   ";
+// The icon the sample window has, shown by the skin's icon buttons.
+TBitmap PreviewIcon();
+
 // The picture: the window on a plain backdrop that shows through the
 // key-coloured parts of see-through borders.
 TBitmap RenderPreview(const TSkinModel& skin, const TPreviewOptions& options, const TPreviewFonts& fonts);

@@ -1,7 +1,9 @@
-// Frame sizes from a skin, styles, the client rectangle, fitting and hit testing.
+// Frame sizes from a skin, styles, the client rectangle, fitting, hit
+// testing, caption placement and the whole frame's layout query.
 #include <gtest/gtest.h>
 
 #include "formframe/CaptionLayout.h"
+#include "formframe/FrameLayout.h"
 #include "formframe/FrameMetrics.h"
 #include "skinmodel/SkinModel.h"
 
@@ -130,4 +132,55 @@ TEST(CaptionLayout, AlignmentShiftsAndClipping) {
   title.Margins = Rect(0, -3, 0, 0);
   p = PlaceCaption(Rect(0, 0, 100, 10), {20, 13}, title);
   EXPECT_EQ(p.Text.Top, -1 + -1);
+}
+
+// One query gives every part, the caption and the buttons, which follow the
+// caption and the window's styles and show the window icon for icon buttons.
+TEST(FrameLayout, PartsCaptionAndButtonsFromOneQuery) {
+  TSkinModel skin;
+  SetBorder(skin, bdLeft, 6, 40, 1);
+  SetBorder(skin, bdRight, 7, 40, 1);
+  SetBorder(skin, bdTop, 50, 30, 1);
+  SetBorder(skin, bdBottom, 50, 9, 1);
+  skin.Title->Margins = Rect(10, 0, 0, 0);
+  const auto add = [&](int action, int align, int x, int visibility) {
+    auto& b = *skin.SysButtons.emplace_back(std::make_unique<TDataSkinSysButton>());
+    b.Action = action, b.Align = align, b.XCoord = x, b.YCoord = 5, b.Visibility = visibility, b.Visibility1 = 200;
+    if (action != sbaIconA) b.Bitmap.SetSize(60, 16), b.FrameCount = 3;
+    return &b;
+  };
+  add(0, 1, 30, 0);         // close, 20 wide, from the right
+  add(sbaIconA, 2, 4, 200);  // window icon, left of the caption
+  add(1, 1, 60, 6);         // maximise: the window has no maximise box
+  TBitmap icon(16, 16);
+  const std::vector<TTitleButtonInput> buttons = TitleButtonsOf(skin, icon);
+  EXPECT_EQ(buttons[1].Image, &icon);
+  EXPECT_EQ(buttons[0].Image, &skin.SysButtons[0]->Bitmap);
+
+  TFrameQuery q;
+  q.Window = {300, 200};
+  q.Facts.Kind = frSizeable;
+  q.Facts.SavedStyles = ssSysMenu | ssMinimizeBox;
+  q.Metrics = MeasureFrame(skin, frSizeable, 20);
+  q.CaptionText = {80, 14};
+  q.Buttons = buttons;
+  TFrameLayout l = LayOutFrame(skin, q);
+  EXPECT_EQ(l.Left, Rect(0, 0, 6, 200));
+  EXPECT_EQ(l.Right, Rect(293, 0, 300, 200));
+  EXPECT_EQ(l.Title, Rect(6, 0, 293, 30));
+  EXPECT_EQ(l.Bottom, Rect(6, 191, 293, 200));
+  EXPECT_EQ(l.MenuBar, Rect(6, 30, 293, 50));
+  EXPECT_EQ(l.Client, Rect(6, 50, 293, 191));
+  EXPECT_EQ(l.Caption.Text, Rect(16, 8, 96, 22));
+  ASSERT_EQ(l.Buttons.size(), 3u);
+  EXPECT_TRUE(l.Buttons[0].Placed);
+  EXPECT_EQ(l.Buttons[0].Bounds, Rect(270, 5, 290, 21));
+  EXPECT_EQ(l.Buttons[1].Bounds, Rect(16 - 16 - 4, 5, 16 - 4, 21));
+  EXPECT_FALSE(l.Buttons[2].Visible || l.Buttons[2].Placed);
+
+  // A window too narrow for a title keeps an empty caption at the title's left.
+  q.Window = {10, 200};
+  l = LayOutFrame(skin, q);
+  EXPECT_EQ(l.Caption.Text, Rect(6, 0, 6, 30));
+  EXPECT_EQ(l.Buttons[1].Bounds.Right, 6 - 4);
 }
