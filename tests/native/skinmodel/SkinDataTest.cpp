@@ -158,9 +158,7 @@ TEST_F(SkinDataTest, ALoadReplacesEveryRecordOrNone) {
   Load(d, SkinArchive({{"b.ini", TextBytes(ini + "[MenuItem]\nImage=m.bmp\n")}, {"m.bmp", BmpFile(15, 4)}}));
   ASSERT_FALSE(d.Empty);
   EXPECT_EQ(cleared, 2);
-  for (const void* now : Records(d)) {
-    if (now) EXPECT_EQ(std::count(first.begin(), first.end(), now), 0);
-  }
+  for (const void* now : Records(d)) EXPECT_TRUE(!now || std::count(first.begin(), first.end(), now) == 0);
   EXPECT_EQ(d.colors[csButtonFace], MakeRGB(4, 5, 6));
   EXPECT_EQ(d.FaceBrush.Color(), MakeRGB(4, 5, 6));
   EXPECT_EQ(d.SysButtons.size(), 5u);
