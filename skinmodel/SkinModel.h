@@ -87,8 +87,8 @@ public:
   // Fills the model in place from a description; images come through extract
   // (which may be empty: every image is then missing). Clears Empty at the
   // end; an error (a damaged bitmap) leaves the model Empty and its records
-  // partly refilled. For a fresh model: a loaded one goes through
-  // LoadSkinArchive, which never half replaces its records.
+  // partly refilled: meant for a fresh model. A model in use is loaded
+  // through LoadSkinArchive, which never half replaces its records.
   void ParseSkin(const TIniFile& ini, const TSkinFileExtractor& extract);
   // The same for a description file on disk.
   void ParseSkin(const std::string& fileName, const TSkinFileExtractor& extract);
