@@ -61,7 +61,7 @@ std::unique_ptr<TManagedFormSkinner> TSkinManageCore::RemoveFormSkinner(TManaged
   return result;
 }
 
-void TSkinManageCore::ClearSysButtons() {
+void TSkinManageCore::ClearSysButtons(const TSkinData*) {
   for (auto& skinner : formSkinners_) skinner->ClearSysButtons();
 }
 

@@ -53,8 +53,10 @@ public:
   void AddFormSkinner(std::unique_ptr<TManagedFormSkinner> skinner);
   std::unique_ptr<TManagedFormSkinner> RemoveFormSkinner(TManagedFormSkinner* skinner);
   const std::vector<std::unique_ptr<TManagedFormSkinner>>& FormSkinners() const { return formSkinners_; }
-  // Calls ClearSysButtons of every tracked form skinner.
-  void ClearSysButtons();
+  // The records of data are about to be replaced: its skinners drop their
+  // title-bar button objects. The core cannot tell which skin a skinner draws
+  // with, so all of them drop theirs; the Windows manager asks only data's.
+  virtual void ClearSysButtons(const TSkinData* data);
 
 protected:
   // Platform hook: defer the pending action (the Windows manager starts its

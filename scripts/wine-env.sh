@@ -1,7 +1,8 @@
 #!/bin/bash
 # Runs a command inside a Wine session of its own: a private Xvfb display and a
-# persistent wineserver for the project's prefix, both stopped afterwards by
-# their process ids. Callers need no display. Usage: scripts/wine-env.sh CMD...
+# persistent wineserver for the project's prefix. Afterwards no process of the
+# session is left: not the server, not the display, not Wine's services.
+# Callers need no display. Usage: scripts/wine-env.sh CMD...
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 export WINEPREFIX="${PELORIN_WINEPREFIX:-$HOME/.wine-pelorin}"
@@ -24,11 +25,54 @@ mkdir -p "$(dirname "$WINEPREFIX")"
 exec 9>"$WINEPREFIX.lock"
 flock 9
 
+# Everything started from here on carries this mark in its environment, also
+# Wine's services, which leave our process group and outlive their parents.
+session="$$.$(date +%s%N)"
+export PELORIN_WINE_SESSION="$session"
+
+# Process ids of the session's processes still running, but for this script
+# and the one given (the display).
+session_pids() {
+  local p pid
+  for p in /proc/[0-9]*; do
+    pid=${p#/proc/}
+    [ "$pid" = "$$" ] || [ "$pid" = "$BASHPID" ] || [ "$pid" = "$1" ] && continue
+    grep -qzxF "PELORIN_WINE_SESSION=$session" "$p/environ" 2>/dev/null && echo "$pid"
+  done
+}
+
+# Sends signal to pids, then waits up to about 5 s for all of them to end.
+stop_pids() {
+  local signal=$1 pid left
+  shift
+  [ $# -gt 0 ] || return 0
+  kill "-$signal" "$@" 2>/dev/null
+  for _ in $(seq 100); do
+    left=""
+    for pid in "$@"; do kill -0 "$pid" 2>/dev/null && left=1; done
+    [ -n "$left" ] || return 0
+    sleep 0.05
+  done
+  return 1
+}
+
 xvfb_pid=""
 server_pid=""
 cleanup() {
-  [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null && wait "$server_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  trap - EXIT INT TERM
+  if [ -n "$server_pid" ]; then
+    # The server ends every program of the prefix, then itself.
+    "$wineserver" -k >/dev/null 2>&1 9>&-
+    stop_pids TERM "$server_pid" || stop_pids KILL "$server_pid"
+    wait "$server_pid" 2>/dev/null
+  fi
+  # Whatever the server did not end; the display last, once nothing draws.
+  # shellcheck disable=SC2046
+  stop_pids TERM $(session_pids "$xvfb_pid") || stop_pids KILL $(session_pids "$xvfb_pid")
+  if [ -n "$xvfb_pid" ]; then
+    stop_pids TERM "$xvfb_pid" || stop_pids KILL "$xvfb_pid"
+    wait "$xvfb_pid" 2>/dev/null
+  fi
   return 0
 }
 trap cleanup EXIT

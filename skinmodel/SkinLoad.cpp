@@ -1,5 +1,6 @@
 // Loading a compressed skin archive into the model. The description is parsed
-// from memory: nothing is written under the archive's entry names.
+// from memory into a fresh model: nothing is written under the archive's
+// entry names, and a load that fails half way leaves the records alone.
 #include <string>
 
 #include "host/core/IniFile.h"
@@ -21,8 +22,18 @@ bool TSkinModel::LoadSkinArchive(TStream& archive, std::string* nameOut) {
 
   const auto* text = reinterpret_cast<const char*>(description.Memory());
   TIniFile ini = TIniFile::FromText(std::string_view(text, description.Bytes().size()));
-  ParseSkin(ini, [&reader](const std::string& name, TMemoryStream& dest) { reader.ExtractFile(name, dest); });
+  TSkinModel fresh;
+  fresh.ParseSkin(ini, [&reader](const std::string& name, TMemoryStream& dest) { reader.ExtractFile(name, dest); });
+  RecordsReplacing();
+  ReplaceRecords(fresh);
   return true;
+}
+
+void TSkinModel::ReplaceRecords(TSkinModel& fresh) {
+  static_cast<TSkinRecordSet&>(*this) = std::move(static_cast<TSkinRecordSet&>(fresh));
+  // The brush is a handle of its own: made anew for the new face colour.
+  FaceBrush.Recreate(fresh.FaceBrush.Color());
+  Empty = fresh.Empty;
 }
 
 }  // namespace pelorin

@@ -25,8 +25,7 @@ const char* TSkinBorders::BorderName(int index) {
   return index >= bdLeft && index <= bdBottom ? names[index - 1] : "";
 }
 
-TSkinModel::TSkinModel()
-    : Title(std::make_unique<TDataSkinTitle>("Title")), Buttons(std::make_unique<TDataSkinButton>("Buttons")) {}
+TSkinModel::TSkinModel() = default;
 
 TSkinModel::~TSkinModel() = default;
 

@@ -37,28 +37,21 @@ private:
 // the file does not exist).
 using TSkinFileExtractor = std::function<void(const std::string& fileName, TMemoryStream& dest)>;
 
-class TSkinModel {
-public:
-  TSkinModel();
-  virtual ~TSkinModel();
-  TSkinModel(const TSkinModel&) = delete;
-  TSkinModel& operator=(const TSkinModel&) = delete;
-
-  // True until a description has been parsed completely; painters skip an
-  // empty model.
-  bool Empty = true;
-
+// Everything a load replaces at once. Kept apart from the model so that a
+// load can parse into a fresh set and move all of it in with one assignment:
+// a record added here is replaced with the others without further code.
+struct TSkinRecordSet {
   TSkinColors colors{};
   TBitmap IconBitmap;
 
-  // Always present: created with the model, refilled by every load.
+  // Always present: created with the model, replaced by every load.
   TSkinBorders Borders;
-  std::unique_ptr<TDataSkinTitle> Title;
-  std::unique_ptr<TDataSkinButton> Buttons;
-  // Rebuilt by every load: the sections' buttons, then the three MDI buttons.
+  std::unique_ptr<TDataSkinTitle> Title = std::make_unique<TDataSkinTitle>("Title");
+  std::unique_ptr<TDataSkinButton> Buttons = std::make_unique<TDataSkinButton>("Buttons");
+  // The sections' buttons, then the three MDI buttons.
   std::vector<std::unique_ptr<TDataSkinSysButton>> SysButtons;
 
-  // Present only when the skin gives an image for them; rebuilt by every load.
+  // Present only when the skin gives an image for them.
   std::unique_ptr<TDataSkinBorder> Tab;
   std::unique_ptr<TDataSkinObject> ComboButton;
   std::unique_ptr<TDataSkinObject> SunkEdge;
@@ -76,12 +69,26 @@ public:
   std::unique_ptr<TDataSkinObject> VertScroll;
   std::unique_ptr<TDataSkinObject> HorzScrollThumb;
   std::unique_ptr<TDataSkinObject> VertScrollThumb;
+};
+
+class TSkinModel : public TSkinRecordSet {
+public:
+  TSkinModel();
+  virtual ~TSkinModel();
+  TSkinModel(const TSkinModel&) = delete;
+  TSkinModel& operator=(const TSkinModel&) = delete;
+
+  // True until a description has been parsed completely; painters skip an
+  // empty model.
+  bool Empty = true;
 
   TFaceBrush FaceBrush;
 
-  // Fills the model from a description; images come through extract (which
-  // may be empty: every image is then missing). Clears Empty at the end; an
-  // error (a damaged bitmap) leaves the model Empty.
+  // Fills the model in place from a description; images come through extract
+  // (which may be empty: every image is then missing). Clears Empty at the
+  // end; an error (a damaged bitmap) leaves the model Empty and its records
+  // partly refilled: meant for a fresh model. A model in use is loaded
+  // through LoadSkinArchive, which never half replaces its records.
   void ParseSkin(const TIniFile& ini, const TSkinFileExtractor& extract);
   // The same for a description file on disk.
   void ParseSkin(const std::string& fileName, const TSkinFileExtractor& extract);
@@ -90,9 +97,11 @@ public:
   // first ".ini" entry as the description and parses it from memory. Returns
   // false when the archive is refused (wrong version; the reader shows its
   // message). Raises ESkinLoadError when there is no description entry, and
-  // passes codec, stream and bitmap errors through. Empty stays true unless
-  // the whole description was parsed. descriptionName, when given, receives
-  // the archive name of the description.
+  // passes codec, stream and bitmap errors through. All or nothing: the
+  // description is parsed into a fresh record set that replaces this one's
+  // only when the whole of it was read; otherwise the records stay as they
+  // were, untouched, and the model is Empty. descriptionName, when given,
+  // receives the archive name of the description.
   bool LoadSkinArchive(TStream& archive, std::string* descriptionName = nullptr);
 
   // Every optional record of the model in a fixed order, for tools.
@@ -101,6 +110,15 @@ public:
     const TDataSkinObject* Record;
   };
   std::vector<TOptionalRecord> OptionalRecords() const;
+
+protected:
+  // Called once a load has succeeded, just before the current records are
+  // freed: whoever holds pointers into them lets go here.
+  virtual void RecordsReplacing() {}
+
+private:
+  // Moves fresh's records and brush colour in; the old records are freed.
+  void ReplaceRecords(TSkinModel& fresh);
 };
 
 // A skin archive that cannot be used (no description in it).

@@ -76,9 +76,12 @@ void TSkinData::SkinChanged() {
   TSkinManageCore* manager = SkinManager();
   if (!manager) return;
   manager->PendingSkinData = this;
-  // Title-bar button objects point into the SysButtons the load replaced.
-  manager->ClearSysButtons();
   manager->PostAction(maSkinChanged);
+}
+
+void TSkinData::RecordsReplacing() {
+  // Whatever kind of component this is: its old records are about to go.
+  if (TSkinManageCore* manager = SkinManager()) manager->ClearSysButtons(this);
 }
 
 void TSkinData::FormSkinCheck(const std::string& aName, bool& doSkin) {

@@ -65,6 +65,8 @@ protected:
   void LoadSkin();
   // Announces a newly loaded skin to the manager.
   void SkinChanged();
+  // The skinners drawing with this skin let go of its title-bar buttons.
+  void RecordsReplacing() override;
 
 private:
   bool Designing() const { return HasState(csDesigning); }

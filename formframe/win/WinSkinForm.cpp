@@ -276,10 +276,10 @@ void TWinSkinForm::Activate() {
 void TWinSkinForm::ApplySkinChange() {
   if (!wnd_ || !subclass_ || !skin_ || skin_->Empty) return;
   // The client size to keep, from the window and the frame as painted now:
-  // removing the region before this call makes the system recompute the
-  // client area, so GetClientRect may already disagree with the old frame.
+  // GetClientRect may already disagree with the old frame (a frame change
+  // before this call makes the system recompute the client area).
   const TRect keptClient = stage_ == stNone ? TRect{} : ClientInWindow();
-  ClearSysButtons();
+  // Drops the old title-bar buttons and makes the new skin's.
   LoadSkinMetrics();
   if (!keptClient.IsEmpty()) clientRect_ = Rect(0, 0, keptClient.Width(), keptClient.Height());
   RemoveRegion();

@@ -216,23 +216,23 @@ void TSkinManage::UnskinAll() {
   }
 }
 
+void TSkinManage::ClearSysButtons(const TSkinData* data) {
+  for (const auto& s : FormSkinners()) {
+    auto& skinner = static_cast<TWinFormSkinner&>(*s);
+    if (skinner.SkinData() == data) skinner.ClearSysButtons();
+  }
+}
+
 void TSkinManage::SkinChanged() {
-  // Each pass over a snapshot, skipping skinners released meanwhile.
-  auto pass = [this](auto&& step) {
-    std::vector<TWinFormSkinner*> snapshot;
-    for (const auto& s : FormSkinners()) snapshot.push_back(static_cast<TWinFormSkinner*>(s.get()));
-    for (TWinFormSkinner* skinner : snapshot) {
-      const bool alive = std::any_of(FormSkinners().begin(), FormSkinners().end(),
-                                     [skinner](const auto& p) { return p.get() == skinner; });
-      if (alive) step(*skinner);
-    }
-  };
-  pass([](TWinFormSkinner& s) {
-    s.ClearSysButtons();
-    s.LoadSkinMetrics();
-  });
-  pass([](TWinFormSkinner& s) { s.RemoveRegion(); });
-  pass([](TWinFormSkinner& s) { s.ApplySkinChange(); });
+  // Each skinner re-reads the skin once: its buttons, metrics and region.
+  // Over a snapshot, skipping skinners released meanwhile.
+  std::vector<TWinFormSkinner*> snapshot;
+  for (const auto& s : FormSkinners()) snapshot.push_back(static_cast<TWinFormSkinner*>(s.get()));
+  for (TWinFormSkinner* skinner : snapshot) {
+    const bool alive = std::any_of(FormSkinners().begin(), FormSkinners().end(),
+                                   [skinner](const auto& p) { return p.get() == skinner; });
+    if (alive) skinner->ApplySkinChange();
+  }
   if (TSkinData* data = PendingSkinData) {
     PendingSkinData = nullptr;
     data->DoSkinChanged();

@@ -22,6 +22,8 @@ public:
   ~TSkinManage() override;
 
   void RemoveSkinData(TSkinData* data) override;
+  // Only the skinners drawing with data.
+  void ClearSysButtons(const TSkinData* data) override;
 
   // Gives wnd a form skinner when it qualifies; false when it is left alone
   // (LastRefusal says why).

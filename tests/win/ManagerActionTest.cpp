@@ -2,6 +2,10 @@
 // shutdown, over recording skinners on real windows.
 #include <gtest/gtest.h>
 
+#include "host/win/Forms.h"
+#include "manager/win/WinSkinManagerSetup.h"
+#include "skinmodel/WinSkinStore.h"
+#include "tests/win/FrameTestUtil.h"
 #include "tests/win/ManagerTestUtil.h"
 
 namespace pelorin::testing {
@@ -58,7 +62,7 @@ TEST_F(TManagerActionTest, LatestRequestRunsOnceAfterTheDelay) {
   EXPECT_EQ(log.Live, 3);  // host forms come back at once; foreign windows on activation
 }
 
-TEST_F(TManagerActionTest, SkinChangeRunsThreePassesThenNotifiesOnce) {
+TEST_F(TManagerActionTest, SkinChangeReappliesEveryWindowThenNotifiesOnce) {
   TSkinManage& m = Started(2);
   int notified = 0;
   main->OnSkinChanged = [&](TObject* sender) {
@@ -66,27 +70,119 @@ TEST_F(TManagerActionTest, SkinChangeRunsThreePassesThenNotifiesOnce) {
     ++notified;
   };
   log.Calls.clear();
+  // Records about to be replaced concern only the skinners drawing with them.
+  m.ClearSysButtons(Add(sfDialog));
+  EXPECT_EQ(log.Count("ClearSysButtons"), 0);
+  m.ClearSysButtons(main);
+  EXPECT_EQ(log.Count("ClearSysButtons"), 2);
+
   m.PendingSkinData = main;
-  m.ClearSysButtons();
   m.PostAction(maSkinChanged);
   EXPECT_EQ(notified, 0);
   ASSERT_TRUE(PumpUntil([&] { return !m.ActionScheduled(); }));
   EXPECT_EQ(notified, 1);
   EXPECT_EQ(m.PendingSkinData, nullptr);
-
-  auto a = std::to_string(reinterpret_cast<uintptr_t>(host.Forms[0].Wnd));
-  auto b = std::to_string(reinterpret_cast<uintptr_t>(host.Forms[1].Wnd));
-  const std::vector<std::string> expected = {
-      a + " ClearSysButtons", b + " ClearSysButtons",  // from the skin data's load
-      a + " ClearSysButtons", a + " LoadSkinMetrics", b + " ClearSysButtons", b + " LoadSkinMetrics",
-      a + " RemoveRegion",    b + " RemoveRegion",     a + " ApplySkinChange", b + " ApplySkinChange"};
-  EXPECT_EQ(log.Calls, expected);
+  EXPECT_EQ(log.Count("ApplySkinChange"), 2);
 
   // A second change without a pending skin data re-applies but tells nobody.
   m.PostAction(maSkinChanged);
   ASSERT_TRUE(PumpUntil([&] { return !m.ActionScheduled(); }));
   EXPECT_EQ(notified, 1);
   EXPECT_EQ(log.Count("ApplySkinChange"), 4);
+}
+
+// The real form skinner, counting the manager's requests to drop its title
+// buttons.
+class TCountingFormSkinner : public TSkinFormSkinner {
+public:
+  using TSkinFormSkinner::TSkinFormSkinner;
+  void ClearSysButtons() override {
+    ++Clears;
+    TSkinFormSkinner::ClearSysButtons();
+  }
+  int Clears = 0;
+};
+
+// The real skinner on host forms, for what a skin switch leaves behind.
+class TManagerSkinSwitchTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    DestroySkinManager();
+    InstallWinSkinManager();
+    UseWinSkinManager([] { return std::make_unique<TScreenHost>(); },
+                      [](TSkinData* data) { return std::make_unique<TCountingFormSkinner>(data); });
+    app = new TApplication(nullptr);
+    app->Initialize();
+  }
+  void TearDown() override {
+    skin.reset();
+    delete app;
+    DestroySkinManager();
+    SetSkinManagerFactory(nullptr);
+    SetFrameManagerLink(nullptr);
+  }
+  TApplication* app = nullptr;
+  std::unique_ptr<TSkinData> skin;
+};
+
+// A skin loaded into the component that skins two host forms.
+TEST_F(TManagerSkinSwitchTest, EachWindowIsRebuiltOnceFromTheNewSkin) {
+  skin = frametest::MakeSkin(skingen::SlateTheme());
+  TSkinManage& m = *WinSkinManager();
+  skin->SetActive(true);
+  std::vector<TForm*> forms;
+  for (int i = 0; i < 3; ++i) {
+    forms.push_back(new TForm(app));
+    forms.back()->SetBounds(60 + 20 * i, 60, 420, 300);
+  }
+  forms[0]->Show();
+  forms[1]->Show();
+  app->ProcessMessages();
+  std::vector<TCountingFormSkinner*> skinners;
+  for (int i = 0; i < 2; ++i) {
+    skinners.push_back(static_cast<TCountingFormSkinner*>(m.FindSkinner(forms[i]->Handle())));
+    ASSERT_NE(skinners[i], nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return skinners[i]->SkinForm().Stage() == stActive; }));
+  }
+  const int builds[] = {skinners[0]->SkinForm().RegionBuilds(), skinners[1]->SkinForm().RegionBuilds()};
+
+  TSkinStore store(nullptr);
+  const std::vector<uint8_t> harbor = skingen::PackSkin(skingen::BuildSkin(skingen::HarborTheme()));
+  store.Store()->AddItem()->Data.Assign(harbor.data(), harbor.size());
+  skin->LoadFromStore(store, 0);
+  ASSERT_TRUE(PumpUntil([&] { return !m.ActionScheduled(); }));
+  app->ProcessMessages();
+
+  // A window skinned with the new skin from the start, sized as the others.
+  forms[2]->Show();
+  app->ProcessMessages();
+  auto* fresh = static_cast<TCountingFormSkinner*>(m.FindSkinner(forms[2]->Handle()));
+  ASSERT_NE(fresh, nullptr);
+  ASSERT_TRUE(PumpUntil([&] { return fresh->SkinForm().Stage() == stActive; }));
+  RECT r;
+  GetWindowRect(forms[0]->Handle(), &r);
+  SetWindowPos(forms[2]->Handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  HRGN expected = CreateRectRgn(0, 0, 0, 0), got = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(forms[2]->Handle(), expected), ERROR);
+
+  for (int i = 0; i < 2; ++i) {
+    SCOPED_TRACE(i);
+    const TWinSkinForm& f = skinners[i]->SkinForm();
+    EXPECT_EQ(skinners[i]->Clears, 1);  // before the old records went
+    // The new skin's buttons, one on each of its records.
+    ASSERT_EQ(f.SysButtons().size(), skin->SysButtons.size());
+    for (size_t k = 0; k < f.SysButtons().size(); ++k)
+      EXPECT_EQ(&f.SysButtons()[k]->SkinButton(), skin->SysButtons[k].get());
+    EXPECT_EQ(f.Metrics().Top, fresh->SkinForm().Metrics().Top);
+    // The region the new skin gives, built once.
+    EXPECT_TRUE(f.HasRegion());
+    EXPECT_EQ(f.RegionBuilds(), builds[i] + 1);
+    ASSERT_NE(GetWindowRgn(forms[i]->Handle(), got), ERROR);
+    EXPECT_TRUE(EqualRgn(got, expected));
+  }
+  DeleteObject(expected);
+  DeleteObject(got);
 }
 
 TEST_F(TManagerActionTest, SkinChangeBeforeStartWaits) {

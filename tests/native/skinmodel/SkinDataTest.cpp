@@ -2,6 +2,7 @@
 // and the requests it records with the skin manager.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "host/core/MessageBox.h"
@@ -115,6 +116,55 @@ TEST_F(SkinDataTest, LoadsArchivesFromMemory) {
   } catch (const Exception&) {
   }
   EXPECT_TRUE(d.Empty);
+}
+
+namespace {
+// Every record of d, to tell whether a load replaced or kept them.
+std::vector<const void*> Records(const TSkinData& d) {
+  std::vector<const void*> r = {d.Title.get(), d.Buttons.get()};
+  for (int i = bdLeft; i <= bdBottom; ++i) r.push_back(d.Borders[i]);
+  for (const auto& b : d.SysButtons) r.push_back(b.get());
+  for (const auto& o : d.OptionalRecords()) r.push_back(o.Record);
+  return r;
+}
+}  // namespace
+
+TEST_F(SkinDataTest, ALoadReplacesEveryRecordOrNone) {
+  TSkinData d(nullptr);
+  int cleared = 0;
+  SkinManager()->AddFormSkinner(std::make_unique<TCountingSkinner>(&cleared));
+  Load(d, GoodSkin());
+  ASSERT_FALSE(d.Empty);
+  EXPECT_EQ(cleared, 1);  // the skinners let go before the first records went
+  const std::vector<const void*> first = Records(d);
+
+  // The tab image, read after the title-bar buttons, is damaged: nothing of
+  // the load stays, and the skinners keep their buttons on the old records.
+  Bytes tab = BmpFile(10, 5);
+  tab[28] = 7;  // bits per pixel
+  const std::string ini = "[Colours]\nButtonFace=4 5 6\n[Button0]\nAction=1\n[Button1]\nAction=2\n";
+  EXPECT_THROW(Load(d, SkinArchive({{"a.ini", TextBytes(ini + "[Tabs]\nImage=tab.bmp\n")}, {"tab.bmp", tab}})),
+               EInvalidGraphic);
+  EXPECT_TRUE(d.Empty);
+  EXPECT_EQ(cleared, 1);
+  EXPECT_EQ(Records(d), first);
+  EXPECT_EQ(d.colors[csButtonFace], MakeRGB(1, 2, 3));
+  EXPECT_EQ(d.FaceBrush.Color(), MakeRGB(1, 2, 3));
+  EXPECT_EQ(d.SysButtons.size(), 4u);
+  EXPECT_EQ(d.SysButtons[0]->FrameCount, 3);
+  EXPECT_EQ(d.Tab->Bitmap.Width(), 10);
+
+  // A whole load replaces all of them, optional records coming and going.
+  Load(d, SkinArchive({{"b.ini", TextBytes(ini + "[MenuItem]\nImage=m.bmp\n")}, {"m.bmp", BmpFile(15, 4)}}));
+  ASSERT_FALSE(d.Empty);
+  EXPECT_EQ(cleared, 2);
+  for (const void* now : Records(d)) EXPECT_TRUE(!now || std::count(first.begin(), first.end(), now) == 0);
+  EXPECT_EQ(d.colors[csButtonFace], MakeRGB(4, 5, 6));
+  EXPECT_EQ(d.FaceBrush.Color(), MakeRGB(4, 5, 6));
+  EXPECT_EQ(d.SysButtons.size(), 5u);
+  EXPECT_FALSE(d.Tab);
+  ASSERT_TRUE(d.MenuItem);
+  EXPECT_EQ(d.MenuItem->Bitmap.Width(), 15);
 }
 
 TEST_F(SkinDataTest, RequestRules) {
