@@ -48,15 +48,15 @@ void TSkinManageCore::PostAction(TManagerAction action) {
   if (action == maUnskinAll) Active = false;
 }
 
-void TSkinManageCore::AddFormSkinner(std::unique_ptr<TManagedFormSkinner> skinner) {
+void TSkinManageCore::AddFormSkinner(std::unique_ptr<TManagedSkinner> skinner) {
   if (skinner) formSkinners_.push_back(std::move(skinner));
 }
 
-std::unique_ptr<TManagedFormSkinner> TSkinManageCore::RemoveFormSkinner(TManagedFormSkinner* skinner) {
+std::unique_ptr<TManagedSkinner> TSkinManageCore::RemoveFormSkinner(TManagedSkinner* skinner) {
   auto it = std::find_if(formSkinners_.begin(), formSkinners_.end(),
                          [skinner](const auto& p) { return p.get() == skinner; });
   if (it == formSkinners_.end()) return nullptr;
-  std::unique_ptr<TManagedFormSkinner> result = std::move(*it);
+  std::unique_ptr<TManagedSkinner> result = std::move(*it);
   formSkinners_.erase(it);
   return result;
 }

@@ -15,9 +15,9 @@ enum TManagerAction : int { maNone = 0, maSkinAll = 1, maUnskinAll = 2, maSkinCh
 
 // What the core needs of a form skinner: it must let go of the title-bar
 // button objects that point into a skin about to be replaced.
-class TManagedFormSkinner {
+class TManagedSkinner {
 public:
-  virtual ~TManagedFormSkinner() = default;
+  virtual ~TManagedSkinner() = default;
   virtual void ClearSysButtons() = 0;
 };
 
@@ -50,9 +50,9 @@ public:
   TSkinData* PendingSkinData = nullptr;
 
   // Form skinners, one per skinned top-level window, owned.
-  void AddFormSkinner(std::unique_ptr<TManagedFormSkinner> skinner);
-  std::unique_ptr<TManagedFormSkinner> RemoveFormSkinner(TManagedFormSkinner* skinner);
-  const std::vector<std::unique_ptr<TManagedFormSkinner>>& FormSkinners() const { return formSkinners_; }
+  void AddFormSkinner(std::unique_ptr<TManagedSkinner> skinner);
+  std::unique_ptr<TManagedSkinner> RemoveFormSkinner(TManagedSkinner* skinner);
+  const std::vector<std::unique_ptr<TManagedSkinner>>& FormSkinners() const { return formSkinners_; }
   // The records of data are about to be replaced: its skinners drop their
   // title-bar button objects. The core cannot tell which skin a skinner draws
   // with, so all of them drop theirs; the Windows manager asks only data's.
@@ -65,7 +65,7 @@ protected:
 
 private:
   std::vector<TSkinData*> skinData_;
-  std::vector<std::unique_ptr<TManagedFormSkinner>> formSkinners_;
+  std::vector<std::unique_ptr<TManagedSkinner>> formSkinners_;
   std::vector<TManagerAction> posted_;
   TManagerAction pending_ = maNone;
 };

@@ -4,7 +4,7 @@
 
 #include "bench/win/BenchUtil.h"
 #include "host/win/Forms.h"
-#include "manager/win/WinSkinManagerSetup.h"
+#include "manager/win/WinSkinFormAdapter.h"
 
 using namespace pelorin;
 

@@ -39,7 +39,7 @@ public:
 enum class TSkinnerMdiRole { None, Frame, Child };
 
 // A form skinner as the manager drives it.
-class TWinFormSkinner : public TManagedFormSkinner {
+class TManagedWindowSkinner : public TManagedSkinner {
 public:
   virtual HWND Handle() const = 0;
   virtual TSkinData* SkinData() const = 0;
@@ -50,7 +50,6 @@ public:
   virtual void Detach() = 0;
   // The window is going away: Detach must not give the form its colour back.
   virtual void MarkDetaching() = 0;
-  virtual void LoadSkinMetrics() = 0;
   virtual void RemoveRegion() = 0;
   virtual void BuildRegion() = 0;
   virtual bool HasRegion() const = 0;
@@ -63,6 +62,6 @@ public:
 };
 
 // Makes a form skinner that will draw with data (window handle set by Attach*).
-using TFormSkinnerFactory = std::function<std::unique_ptr<TWinFormSkinner>(TSkinData* data)>;
+using TFormSkinnerFactory = std::function<std::unique_ptr<TManagedWindowSkinner>(TSkinData* data)>;
 
 }  // namespace pelorin

@@ -45,7 +45,7 @@ TSkinManage::~TSkinManage() {
   hook_ = nullptr;
   if (gHookManager == this) gHookManager = nullptr;
   while (!FormSkinners().empty())
-    DetachAndFree(static_cast<TWinFormSkinner*>(FormSkinners().back().get()), true);
+    DetachAndFree(static_cast<TManagedWindowSkinner*>(FormSkinners().back().get()), true);
   PopupMenuSkinners().Clear();
 }
 
@@ -80,10 +80,10 @@ LRESULT TSkinManage::HookEvent(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(hook_, code, wParam, lParam);
 }
 
-TWinFormSkinner* TSkinManage::FindSkinner(HWND wnd) const {
+TManagedWindowSkinner* TSkinManage::FindSkinner(HWND wnd) const {
   if (!wnd) return nullptr;
   for (const auto& s : FormSkinners()) {
-    auto* skinner = static_cast<TWinFormSkinner*>(s.get());
+    auto* skinner = static_cast<TManagedWindowSkinner*>(s.get());
     if (skinner->Handle() == wnd) return skinner;
   }
   return nullptr;
@@ -110,9 +110,9 @@ bool TSkinManage::SkinWindow(HWND wnd) {
   TSkinData* data = FindSkinData(wnd);
   if (!data || data->Empty) return Refuse(TSkinRefusal::NoSkinData);
 
-  std::unique_ptr<TWinFormSkinner> created = factory_(data);
+  std::unique_ptr<TManagedWindowSkinner> created = factory_(data);
   if (!created) return Refuse(TSkinRefusal::NoSkinData);
-  TWinFormSkinner* skinner = created.get();
+  TManagedWindowSkinner* skinner = created.get();
   // Tracked before attaching, so that an activation during the attach does
   // not give the window a second skinner.
   AddFormSkinner(std::move(created));
@@ -131,15 +131,15 @@ bool TSkinManage::SkinWindow(HWND wnd) {
 }
 
 bool TSkinManage::ReleaseWindow(HWND wnd) {
-  TWinFormSkinner* skinner = FindSkinner(wnd);
+  TManagedWindowSkinner* skinner = FindSkinner(wnd);
   if (!skinner) return false;
   DetachAndFree(skinner, true);
   return true;
 }
 
-void TSkinManage::DetachAndFree(TWinFormSkinner* skinner, bool windowGoing) {
+void TSkinManage::DetachAndFree(TManagedWindowSkinner* skinner, bool windowGoing) {
   // Out of the list first: Detach may send messages that come back here.
-  std::unique_ptr<TManagedFormSkinner> owned = RemoveFormSkinner(skinner);
+  std::unique_ptr<TManagedSkinner> owned = RemoveFormSkinner(skinner);
   if (!owned) return;
   if (windowGoing) skinner->MarkDetaching();
   skinner->Detach();
@@ -174,7 +174,7 @@ void TSkinManage::RemoveSkinData(TSkinData* data) {
   // Skinners only point at their skin data: none may outlive it.
   for (size_t i = FormSkinners().size(); i-- > 0;) {
     if (i >= FormSkinners().size()) continue;
-    auto* skinner = static_cast<TWinFormSkinner*>(FormSkinners()[i].get());
+    auto* skinner = static_cast<TManagedWindowSkinner*>(FormSkinners()[i].get());
     if (skinner->SkinData() == data) DetachAndFree(skinner, false);
   }
   PopupMenuSkinners().ReleaseSkin(data);
@@ -208,7 +208,7 @@ void TSkinManage::SkinAll() {
 void TSkinManage::UnskinAll() {
   Active = false;
   while (!FormSkinners().empty()) {
-    auto* skinner = static_cast<TWinFormSkinner*>(FormSkinners().back().get());
+    auto* skinner = static_cast<TManagedWindowSkinner*>(FormSkinners().back().get());
     HWND wnd = skinner->Handle();
     DetachAndFree(skinner, false);
     // The frame as well as the client area: the system draws its own again.
@@ -218,7 +218,7 @@ void TSkinManage::UnskinAll() {
 
 void TSkinManage::ClearSysButtons(const TSkinData* data) {
   for (const auto& s : FormSkinners()) {
-    auto& skinner = static_cast<TWinFormSkinner&>(*s);
+    auto& skinner = static_cast<TManagedWindowSkinner&>(*s);
     if (skinner.SkinData() == data) skinner.ClearSysButtons();
   }
 }
@@ -226,9 +226,9 @@ void TSkinManage::ClearSysButtons(const TSkinData* data) {
 void TSkinManage::SkinChanged() {
   // Each skinner re-reads the skin once: its buttons, metrics and region.
   // Over a snapshot, skipping skinners released meanwhile.
-  std::vector<TWinFormSkinner*> snapshot;
-  for (const auto& s : FormSkinners()) snapshot.push_back(static_cast<TWinFormSkinner*>(s.get()));
-  for (TWinFormSkinner* skinner : snapshot) {
+  std::vector<TManagedWindowSkinner*> snapshot;
+  for (const auto& s : FormSkinners()) snapshot.push_back(static_cast<TManagedWindowSkinner*>(s.get()));
+  for (TManagedWindowSkinner* skinner : snapshot) {
     const bool alive = std::any_of(FormSkinners().begin(), FormSkinners().end(),
                                    [skinner](const auto& p) { return p.get() == skinner; });
     if (alive) skinner->ApplySkinChange();
@@ -243,7 +243,7 @@ void TSkinManage::SetMdiMax(bool value) {
   if (value == mdiMax_) return;
   mdiMax_ = value;
   for (const auto& s : FormSkinners()) {
-    auto& skinner = static_cast<TWinFormSkinner&>(*s);
+    auto& skinner = static_cast<TManagedWindowSkinner&>(*s);
     if (skinner.MdiRole() != TSkinnerMdiRole::Child) continue;
     if (value) {
       if (skinner.HasRegion()) skinner.RemoveRegion();

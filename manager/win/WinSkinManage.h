@@ -31,7 +31,7 @@ public:
   // Detaches and frees the skinner of wnd; false when it had none.
   bool ReleaseWindow(HWND wnd);
   bool IsTracked(HWND wnd) const { return FindSkinner(wnd) != nullptr; }
-  TWinFormSkinner* FindSkinner(HWND wnd) const;
+  TManagedWindowSkinner* FindSkinner(HWND wnd) const;
   // The first sfMainform skin data's FormSkinCheck answers; true without one.
   bool AskFormSkin(const std::string& className);
   // The skin data wnd takes (loaded or not), or nullptr.
@@ -63,7 +63,7 @@ private:
     lastRefusal_ = why;
     return false;
   }
-  void DetachAndFree(TWinFormSkinner* skinner, bool windowGoing);
+  void DetachAndFree(TManagedWindowSkinner* skinner, bool windowGoing);
   void SkinAll();
   void UnskinAll();
   void SkinChanged();

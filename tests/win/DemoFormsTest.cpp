@@ -5,7 +5,7 @@
 #include "HostTestUtil.h"
 #include "demo/Unit1.h"
 #include "demo/Unit2.h"
-#include "manager/win/WinSkinManagerSetup.h"
+#include "manager/win/WinSkinFormAdapter.h"
 #include "menus/win/WinSkinMenu.h"
 
 namespace pelorin {
@@ -109,7 +109,7 @@ TEST_F(DemoForms, MainFormShowsItsMenuInTheSkinnedBar) {
       Sleep(10);
       Pump();
     }
-    auto* skinner = static_cast<TSkinFormSkinner*>(m->FindSkinner(f.Handle()));
+    auto* skinner = static_cast<TWinSkinFormAdapter*>(m->FindSkinner(f.Handle()));
     ASSERT_NE(skinner, nullptr) << when;
     const TWinSkinForm& form = skinner->SkinForm();
     EXPECT_EQ(GetMenu(f.Handle()), nullptr) << when;

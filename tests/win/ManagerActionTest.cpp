@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "host/win/Forms.h"
-#include "manager/win/WinSkinManagerSetup.h"
+#include "manager/win/WinSkinFormAdapter.h"
 #include "skinmodel/WinSkinStore.h"
 #include "tests/win/FrameTestUtil.h"
 #include "tests/win/ManagerTestUtil.h"
@@ -93,12 +93,12 @@ TEST_F(TManagerActionTest, SkinChangeReappliesEveryWindowThenNotifiesOnce) {
 
 // The real form skinner, counting the manager's requests to drop its title
 // buttons.
-class TCountingFormSkinner : public TSkinFormSkinner {
+class TCountingFormSkinner : public TWinSkinFormAdapter {
 public:
-  using TSkinFormSkinner::TSkinFormSkinner;
+  using TWinSkinFormAdapter::TWinSkinFormAdapter;
   void ClearSysButtons() override {
     ++Clears;
-    TSkinFormSkinner::ClearSysButtons();
+    TWinSkinFormAdapter::ClearSysButtons();
   }
   int Clears = 0;
 };
@@ -127,7 +127,7 @@ protected:
 
 // A skin loaded into the component that skins two host forms.
 TEST_F(TManagerSkinSwitchTest, EachWindowIsRebuiltOnceFromTheNewSkin) {
-  skin = frametest::MakeSkin(skingen::SlateTheme());
+  skin = MakeSkin(skingen::SlateTheme());
   TSkinManage& m = *WinSkinManager();
   skin->SetActive(true);
   std::vector<TForm*> forms;
@@ -147,7 +147,7 @@ TEST_F(TManagerSkinSwitchTest, EachWindowIsRebuiltOnceFromTheNewSkin) {
   const int builds[] = {skinners[0]->SkinForm().RegionBuilds(), skinners[1]->SkinForm().RegionBuilds()};
 
   TSkinStore store(nullptr);
-  const std::vector<uint8_t> harbor = skingen::PackSkin(skingen::BuildSkin(skingen::HarborTheme()));
+  const TBytes harbor = ThemeArchive(skingen::HarborTheme());
   store.Store()->AddItem()->Data.Assign(harbor.data(), harbor.size());
   skin->LoadFromStore(store, 0);
   ASSERT_TRUE(PumpUntil([&] { return !m.ActionScheduled(); }));

@@ -4,7 +4,7 @@
 #include "host/win/Forms.h"
 #include "host/win/platform/GdiCounters.h"
 #include "tests/support/win/AllocationCount.h"
-#include "manager/win/WinSkinManagerSetup.h"
+#include "manager/win/WinSkinFormAdapter.h"
 #include "tests/win/FrameTestUtil.h"
 #include "tests/win/ManagerTestUtil.h"
 
@@ -57,7 +57,7 @@ TEST_F(TManagerFormTest, ActivatedFormsAreSkinnedAndGivenBack) {
   form->Show();
   app->ProcessMessages();
   ASSERT_TRUE(m.IsTracked(wnd));
-  auto* skinner = static_cast<TSkinFormSkinner*>(m.FindSkinner(wnd));
+  auto* skinner = static_cast<TWinSkinFormAdapter*>(m.FindSkinner(wnd));
   EXPECT_EQ(skinner->SkinForm().Form(), form);
   EXPECT_EQ(skinner->SkinForm().SkinData(), skin.get());
   ASSERT_TRUE(PumpUntil([&] { return skinner->SkinForm().Stage() == stActive; }));
@@ -118,7 +118,7 @@ TEST_F(TManagerFormTest, SkinChangeReappliesAndNotifiesOnce) {
   m.PostAction(maSkinChanged);
   ASSERT_TRUE(PumpUntil([&] { return !m.ActionScheduled(); }));
   EXPECT_EQ(notified, 1);
-  for (const auto& s : m.FormSkinners()) EXPECT_EQ(static_cast<TSkinFormSkinner&>(*s).SkinForm().Stage(), stActive);
+  for (const auto& s : m.FormSkinners()) EXPECT_EQ(static_cast<TWinSkinFormAdapter&>(*s).SkinForm().Stage(), stActive);
   EXPECT_EQ(ClientSize(a->Handle()), client);
 }
 

@@ -65,7 +65,7 @@ struct TSkinnerLog {
   }
 };
 
-class TFakeSkinner : public TWinFormSkinner {
+class TFakeSkinner : public TManagedWindowSkinner {
 public:
   TFakeSkinner(TSkinData* data, TSkinnerLog& log) : data_(data), log_(log) {
     ++log_.Live;
@@ -86,7 +86,6 @@ public:
   void Detach() override { Log(detaching_ ? "Detach(going)" : "Detach"); }
   void MarkDetaching() override { detaching_ = true; }
   void ClearSysButtons() override { Log("ClearSysButtons"); }
-  void LoadSkinMetrics() override { Log("LoadSkinMetrics"); }
   void RemoveRegion() override {
     region_ = false;
     Log("RemoveRegion");

@@ -132,12 +132,12 @@ void CALLBACK CloseBoxAnyway(HWND, UINT, UINT_PTR id, DWORD) {
 
 void CALLBACK CloseSkinnedBox(HWND, UINT, UINT_PTR id, DWORD) {
   for (const auto& s : gBoxManager->FormSkinners()) {
-    HWND wnd = static_cast<TWinFormSkinner&>(*s).Handle();
+    HWND wnd = static_cast<TManagedWindowSkinner&>(*s).Handle();
     char name[100]{};
     GetClassNameA(wnd, name, sizeof name);
     if (std::string(name) == "#32770") {
       gBoxSeen = wnd;
-      gBoxSkin = static_cast<TWinFormSkinner&>(*s).SkinData();
+      gBoxSkin = static_cast<TManagedWindowSkinner&>(*s).SkinData();
       KillTimer(nullptr, id);
       PostMessageW(wnd, WM_COMMAND, IDOK, 0);
       return;

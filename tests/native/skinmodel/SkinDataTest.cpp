@@ -21,7 +21,7 @@ const std::string kIni = "[Colours]\nButtonFace=1 2 3\n[Button0]\nButtonImage=b.
 
 Bytes GoodSkin() { return SkinArchive({{"My Skin.ini", TextBytes(kIni)}, {"b.bmp", BmpFile(60, 18)}, {"tab.bmp", BmpFile(10, 5)}}); }
 
-struct TCountingSkinner : TManagedFormSkinner {
+struct TCountingSkinner : TManagedSkinner {
   int* cleared;
   explicit TCountingSkinner(int* c) : cleared(c) {}
   void ClearSysButtons() override { ++*cleared; }

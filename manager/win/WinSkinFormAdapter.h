@@ -1,5 +1,6 @@
-// Puts the Windows skin manager to work over the real host framework and
-// form skinner. Call once before the first TSkinData is created.
+// The real form skinner (TWinSkinForm) behind the Windows manager's interface,
+// the host framework's forms as the manager sees them, and the call that puts
+// both to work (programs that link pelorin::pelorin get it before main).
 #pragma once
 
 #include "formframe/WinSkinForm.h"
@@ -7,10 +8,11 @@
 
 namespace pelorin {
 
-// The real form skinner behind the manager's interface.
-class TSkinFormSkinner : public TWinFormSkinner {
+// The real form skinner behind the manager's interface: TWinSkinForm is the
+// skinner, this only adapts it.
+class TWinSkinFormAdapter : public TManagedWindowSkinner {
 public:
-  explicit TSkinFormSkinner(TSkinData* data) : form_(data) {}
+  explicit TWinSkinFormAdapter(TSkinData* data) : form_(data) {}
   TWinSkinForm& SkinForm() { return form_; }
 
   HWND Handle() const override { return form_.Handle() ? form_.Handle() : wnd_; }
@@ -27,10 +29,6 @@ public:
   void Detach() override { form_.Detach(); }
   void MarkDetaching() override { form_.SetStage(stDetach); }
   void ClearSysButtons() override { form_.ClearSysButtons(); }
-  // ApplySkinChange measures the frame itself, with the window's client area
-  // as it is; measuring here first would let a frame recalculation in between
-  // (a region removed) shrink the client area to the new skin's frame.
-  void LoadSkinMetrics() override {}
   void RemoveRegion() override { form_.RemoveRegion(); }
   void BuildRegion() override { form_.BuildRegion(); }
   bool HasRegion() const override { return form_.HasRegion(); }

@@ -1,5 +1,5 @@
 // The real host and skinner behind the Windows skin manager.
-#include "manager/win/WinSkinManagerSetup.h"
+#include "manager/win/WinSkinFormAdapter.h"
 
 #include "host/win/Forms.h"
 #include "skinmodel/WinSkinData.h"
@@ -56,7 +56,7 @@ HWND TScreenHost::OwnerWindow(const TSkinData& data) {
 void InstallWinSkinManager() {
   static TManagerFrameLink link;
   UseWinSkinManager([] { return std::make_unique<TScreenHost>(); },
-                    [](TSkinData* data) { return std::make_unique<TSkinFormSkinner>(data); });
+                    [](TSkinData* data) { return std::make_unique<TWinSkinFormAdapter>(data); });
   SetFrameManagerLink(&link);
 }
 

@@ -6,38 +6,23 @@
 
 #include <algorithm>
 
-#include "skinfile/SkinWriter.h"
+#include "manager/win/WinSkinFormAdapter.h"
 #include "tests/win/FrameTestUtil.h"
 #include "tools/skingen/SkinTheme.h"
 
 namespace pelorin {
 namespace {
 
-using namespace frametest;
-
-// The packed skin of theme as a stream to load from.
-void Packed(TMemoryStream& archive, const skingen::TSkinTheme& theme) {
-  const std::vector<uint8_t> bytes = skingen::PackSkin(skingen::BuildSkin(theme));
-  archive.WriteBuffer(bytes.data(), int64_t(bytes.size()));
-  archive.SetPosition(0);
-}
+using namespace testing;
 
 // Slate with its menu item image (read long after the title-bar buttons) at
 // a bit depth no bitmap has.
-void SlateDamagedLate(TMemoryStream& archive) {
-  auto files = skingen::SkinFiles(skingen::BuildSkin(skingen::SlateTheme()));
-  bool damaged = false;
-  for (auto& [name, bytes] : files) {
-    if (name != "menuitem.bmp" || bytes.size() < 30) continue;
-    bytes[28] = 7;
-    bytes[29] = 0;
-    damaged = true;
-  }
-  EXPECT_TRUE(damaged) << "the theme has no menu item image";
-  TSkinWriter writer;
-  for (const auto& [name, bytes] : files) writer.AddFile(name, bytes);
-  writer.SaveToStream(archive);
-  archive.SetPosition(0);
+TBytes SlateDamagedLate() {
+  TSkinFiles files = ThemeFiles(skingen::SlateTheme());
+  TBytes& image = File(files, "menuitem.bmp");
+  EXPECT_GE(image.size(), 30u) << "the theme has no menu item image";
+  if (image.size() >= 30) image[28] = 7, image[29] = 0;
+  return PackFiles(files);
 }
 
 bool OwnsRecord(const TSkinData& skin, const TDataSkinSysButton* record) {
@@ -62,37 +47,40 @@ void SweepTitle(HWND wnd, const TWinSkinForm& f) {
   }
 }
 
-class FrameSkinLoad : public ::testing::Test {
+class ManagerSkinLoad : public ::testing::Test {
 protected:
   void SetUp() override {
+    DestroySkinManager();
+    SetSkinManagerFactory(nullptr);
     skin = MakeSkin(skingen::SlateTheme());
     ASSERT_FALSE(skin->Empty);
     // Tracked by the manager, as every skinner of a running application is.
-    auto owned = std::make_unique<TWinSkinForm>(skin.get());
-    frame = owned.get();
+    auto owned = std::make_unique<TWinSkinFormAdapter>(skin.get());
+    adapter = owned.get();
+    frame = &owned->SkinForm();
     SkinManager()->AddFormSkinner(std::move(owned));
     Skin(*frame, window.wnd);
     ASSERT_EQ(frame->Stage(), stActive);
     ASSERT_FALSE(frame->SysButtons().empty());
   }
   void TearDown() override {
-    SkinManager()->RemoveFormSkinner(frame).reset();
+    SkinManager()->RemoveFormSkinner(adapter).reset();
     skin.reset();
+    DestroySkinManager();
   }
   TTestWindow window;
   std::unique_ptr<TSkinData> skin;
+  TWinSkinFormAdapter* adapter = nullptr;
   TWinSkinForm* frame = nullptr;
 };
 
-TEST_F(FrameSkinLoad, AFailedLoadKeepsEveryRecordTheFrameReads) {
+TEST_F(ManagerSkinLoad, AFailedLoadKeepsEveryRecordTheFrameReads) {
   std::vector<const TDataSkinSysButton*> records;
   for (const auto& r : skin->SysButtons) records.push_back(r.get());
   const TDataSkinTitle* title = skin->Title.get();
   const TColor face = skin->colors[csButtonFace];
 
-  TMemoryStream damaged;
-  SlateDamagedLate(damaged);
-  EXPECT_THROW(skin->LoadSkinArchive(damaged), EInvalidGraphic);
+  EXPECT_THROW(LoadArchive(*skin, SlateDamagedLate()), EInvalidGraphic);
   EXPECT_TRUE(skin->Empty);
   // Nothing half replaced: the same records, the same values.
   ASSERT_EQ(skin->SysButtons.size(), records.size());
@@ -104,19 +92,15 @@ TEST_F(FrameSkinLoad, AFailedLoadKeepsEveryRecordTheFrameReads) {
   frame->PaintFrame();
 
   // The same skin loaded whole afterwards works as before.
-  TMemoryStream good;
-  Packed(good, skingen::SlateTheme());
-  ASSERT_TRUE(skin->LoadSkinArchive(good));
+  ASSERT_TRUE(LoadArchive(*skin, ThemeArchive(skingen::SlateTheme())));
   EXPECT_FALSE(skin->Empty);
   frame->ApplySkinChange();
   EXPECT_FALSE(frame->SysButtons().empty());
   EXPECT_TRUE(ButtonsOnLiveRecords(*frame, *skin));
 }
 
-TEST_F(FrameSkinLoad, ASuccessfulLoadHasTheFrameDropItsButtonsFirst) {
-  TMemoryStream harbor;
-  Packed(harbor, skingen::HarborTheme());
-  ASSERT_TRUE(skin->LoadSkinArchive(harbor));
+TEST_F(ManagerSkinLoad, ASuccessfulLoadHasTheFrameDropItsButtonsFirst) {
+  ASSERT_TRUE(LoadArchive(*skin, ThemeArchive(skingen::HarborTheme())));
   ASSERT_TRUE(frame->SysButtons().empty()) << "buttons kept on the replaced records";
   SweepTitle(window.wnd, *frame);
   frame->PaintFrame();
