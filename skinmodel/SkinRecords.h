@@ -17,7 +17,7 @@ enum class TElementFill : uint8_t { Stretch, Tile };
 // How a frame is cut when the element is drawn whole.
 enum class TElementSlicing : uint8_t {
   NineSlice,  // corners, edges and centre
-  Strip,      // left part, middle repeated at its own width, right part (the title, the menu bar)
+  Strip,      // left part, middle repeated at its own width, right part: the caption back, a menu bar
 };
 
 // More frames than the largest bitmap side could never be told apart.
@@ -62,8 +62,7 @@ public:
   int32_t Trans = 0;
   int32_t Tile = 0;
   std::string Name;
-  int32_t FrameCount = 0;  // 1..MaxElementFrames after a parse, as Style.Frames
-                           // (which is 1 for icon buttons)
+  int32_t FrameCount = 0;  // after a parse 1..MaxElementFrames, as Style.Frames but for icon buttons
   TColor NormalColour = 0;
   TColor MouseOverColour = 0;
   TColor PressedColour = 0;
