@@ -56,10 +56,9 @@ TColor MenuItemTextColor(const TSkinColors& colors, bool selected, bool enabled)
 TColor MenuBarTextColor(const TSkinColors& colors, bool enabled);
 
 // A separator drawn from frame 2 of the MenuItem image (frames as its style
-// counts them): its bottom rows
-// (as many as the destination is high, all when the image is not taller)
-// as left margin, stretched middle and right margin across a destWidth x
-// destHeight area. Nothing for an image without frames.
+// counts them): its bottom rows (as many as the destination is high, all when
+// the image is not taller) as left margin, stretched middle and right margin
+// across a destWidth x destHeight area. Nothing for an image without frames.
 TSliceList MenuSeparatorPieces(const TDataSkinObject& menuItem, int destWidth, int destHeight);
 
 }  // namespace pelorin

@@ -9,7 +9,6 @@
 #include "paint/DrawElement.h"
 #include "paint/PaintTypes.h"
 #include "paint/PieceBlit.h"
-#include "paint/SkinPaint.h"
 #include "paint/win/DibBlit.h"
 #include "paint/win/GdiHandles.h"
 #include "skinmodel/SkinModel.h"
