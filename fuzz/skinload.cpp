@@ -1,15 +1,21 @@
-// Fuzz target: the whole skin load (archive, description, bitmaps); the
-// input's form is described in SkinInput.h.
+// Fuzz target: the whole skin load (archive, description, bitmaps), then
+// every element drawn by its style; the input's form is described in
+// SkinInput.h.
 #include <cstddef>
 #include <cstdint>
 
 #include "fuzz/SkinInput.h"
+#include "paint/DrawElement.h"
 #include "skinmodel/SkinModel.h"
 #include "skinmodel/SkinRules.h"
 
 using namespace pelorin;
 
 namespace {
+
+void Check(bool ok) {
+  if (!ok) __builtin_trap();
+}
 
 void Touch(const TDataSkinObject* r) {
   if (!r) return;
@@ -19,7 +25,15 @@ void Touch(const TDataSkinObject* r) {
     volatile uint32_t sink = r->Bitmap.ScanLine(r->Bitmap.Height() - 1)[fw * r->FrameCount - 1];
     (void)sink;
   }
-  if (r->FrameCount < 1) __builtin_trap();
+  Check(r->FrameCount >= 1 && r->FrameCount <= MaxElementFrames);
+  Check(r->Style.Frames >= 1 && r->Style.Frames <= MaxElementFrames);
+  // Whatever the style says, drawing it stays inside the target.
+  static TBitmap target(37, 23);
+  for (int frame : {0, 1, 2, r->Style.Frames + 1}) {
+    DrawElement(target, {-5, 3, 30, 40}, *r, frame);
+    DrawElementRing(target, {1, 1, 36, 22}, *r, frame);
+    DrawElementFrame(target, {2, -4, 9, 7}, *r, frame);
+  }
 }
 
 }  // namespace

@@ -30,9 +30,6 @@ struct TMenuBarSlot {
   friend bool operator==(const TMenuBarSlot&, const TMenuBarSlot&) = default;
 };
 
-// Frame of the bar image: 1 while the window is active, 2 otherwise.
-inline int MenuBarFrame(bool active) { return active ? 1 : 2; }
-
 // x of the first item inside a bar of barWidth pixels: 4 past the skin bar's
 // left margin (12 when that does not fit; a negative margin counts as 0), 6
 // without a bar image.

@@ -47,7 +47,7 @@ TColor MenuBarTextColor(const TSkinColors& colors, bool enabled) {
 
 TSliceList MenuSeparatorPieces(const TDataSkinObject& menuItem, int destWidth, int destHeight) {
   const int w = menuItem.Bitmap.Width(), h = menuItem.Bitmap.Height();
-  TRect frame = SelectFrame(w, h, false, MenuItemFrameCount, mfSeparator);
+  TRect frame = SelectFrame(w, h, menuItem.Style.Vertical, menuItem.Style.Frames, mfSeparator);
   if (frame.IsEmpty() || destWidth <= 0 || destHeight <= 0) return {};
   if (h > destHeight) frame.Top = frame.Bottom - destHeight;
   int left = menuItem.Margins.Left < 0 ? 0 : menuItem.Margins.Left;

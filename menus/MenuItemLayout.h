@@ -14,8 +14,7 @@ namespace pelorin {
 
 class TDataSkinObject;
 
-// The MenuItem image holds five frames side by side.
-inline constexpr int MenuItemFrameCount = 5;
+// Frames of the MenuItem image (five side by side) for each look of an item.
 enum : int { mfNormal = 1, mfSeparator = 2, mfSelected = 4 };
 inline int MenuItemFrame(bool selected) { return selected ? mfSelected : mfNormal; }
 
@@ -56,10 +55,10 @@ TColor MenuItemTextColor(const TSkinColors& colors, bool selected, bool enabled)
 // A bar caption's colour.
 TColor MenuBarTextColor(const TSkinColors& colors, bool enabled);
 
-// A separator drawn from frame 2 of the MenuItem image: its bottom rows
-// (as many as the destination is high, all when the image is not taller)
-// as left margin, stretched middle and right margin across a destWidth x
-// destHeight area. Nothing for an image without frames.
+// A separator drawn from frame 2 of the MenuItem image (frames as its style
+// counts them): its bottom rows (as many as the destination is high, all when
+// the image is not taller) as left margin, stretched middle and right margin
+// across a destWidth x destHeight area. Nothing for an image without frames.
 TSliceList MenuSeparatorPieces(const TDataSkinObject& menuItem, int destWidth, int destHeight);
 
 }  // namespace pelorin

@@ -70,6 +70,7 @@ public:
     ReadElement(m_.HorzScrollThumb, "HorzScrollThumb", "Image", true);
     ReadElement(m_.VertScrollThumb, "VertScrollThumb", "Image", true);
     SetFrameCounts();
+    SetStyles();
     m_.FaceBrush.Recreate(m_.colors[csButtonFace]);
     m_.Empty = false;
   }
@@ -266,18 +267,52 @@ private:
     ClampFrameCounts();
   }
 
-  // Counts taken from keys can be 0 or negative; every reader divides an
-  // image by its count, so the model never hands out fewer than one frame.
+  // Counts taken from keys can be 0, negative or huge; every reader divides
+  // an image by its count, so the model hands out 1..MaxElementFrames.
   void ClampFrameCounts() {
-    auto clamp = [](int32_t& count) {
-      if (count < 1) count = 1;
-    };
+    auto clamp = [](int32_t& count) { count = BoundedFrames(count); };
     for (int i = bdLeft; i <= bdBottom; ++i) clamp(m_.Borders[i]->FrameCount);
     for (auto& b : m_.SysButtons) clamp(b->FrameCount);
     clamp(m_.Buttons->RadioFrameCount);
     clamp(m_.Buttons->CheckFrameCount);
     if (m_.HorzScrollThumb) clamp(m_.HorzScrollThumb->FrameCount);
     if (m_.VertScrollThumb) clamp(m_.VertScrollThumb->FrameCount);
+  }
+
+  // Whether a section's Tile or Trans key reaches its style, or the way every
+  // painter draws that element fixes the value.
+  enum class TKey : uint8_t { Read, Off, On };
+  static int Use(TKey use, int value) { return use == TKey::Read ? value : use == TKey::On ? 1 : 0; }
+  static void SetSectionStyle(TDataSkinObject* r, TKey tile, TKey trans) {
+    if (r) r->Style = SectionStyle(Use(tile, r->Tile), Use(trans, r->Trans), r->FrameCount);
+  }
+
+  void SetStyles() {
+    for (int i = bdLeft; i <= bdBottom; ++i) {
+      TDataSkinBorder& b = *m_.Borders[i];
+      b.Style = BorderStyle(i == bdTop || i == bdBottom, b.Tile, b.Trans, b.FrameCount);
+    }
+    m_.Title->Style = TitleStyle();
+    SetSectionStyle(m_.Buttons.get(), TKey::Off, TKey::Read);  // no Tile key
+    for (auto& b : m_.SysButtons) {
+      // Title-bar buttons are keyed glyphs; icon buttons show one frame, the icon.
+      const bool icon = b->Action == sbaIconA || b->Action == sbaIconB;
+      b->Style = SectionStyle(0, 1, icon ? 1 : b->FrameCount);
+    }
+    if (m_.MenuBar) m_.MenuBar->Style = MenuBarStyle(m_.MenuBar->Tile);
+    for (TDataSkinObject* r : {m_.GroupBoxEdge.get(), m_.Toolbar.get(), static_cast<TDataSkinObject*>(m_.Tab.get()),
+                               m_.SunkEdge.get(), m_.MenuItem.get(), m_.HorzScroll.get(), m_.VertScroll.get()})
+      SetSectionStyle(r, TKey::Read, TKey::Read);
+    // Drawn as glyphs: one frame stretched with the key left out.
+    for (TDataSkinObject* r : {m_.ScrollBar.get(), m_.ComboButton.get(), m_.ExtraImages.get()})
+      SetSectionStyle(r, TKey::Read, TKey::On);
+    // Status panels, header items and the popup frame are put down opaque.
+    for (TDataSkinObject* r : {m_.StatusBarEdge.get(), m_.HeaderBar.get(), m_.MenuBackground.get()})
+      SetSectionStyle(r, TKey::Read, TKey::Off);
+    SetSectionStyle(m_.Progress.get(), TKey::Read, TKey::On);  // its trough is always keyed
+    // Thumbs are always stretched.
+    SetSectionStyle(m_.HorzScrollThumb.get(), TKey::Off, TKey::Read);
+    SetSectionStyle(m_.VertScrollThumb.get(), TKey::Off, TKey::Read);
   }
 
   TSkinModel& m_;

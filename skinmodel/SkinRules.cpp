@@ -36,6 +36,44 @@ TMdiStripPart MdiStripPart(int stripWidth, int stripHeight, int k) {
   return {source, (MdiButtonCount - k) * (w + 4)};
 }
 
+int32_t BoundedFrames(int64_t count) {
+  return count < 1 ? 1 : count > MaxElementFrames ? MaxElementFrames : int32_t(count);
+}
+
+TElementStyle BorderStyle(bool stackedFrames, int stretchKey, int transKey, int frames) {
+  TElementStyle s;
+  s.Fill = stretchKey == 1 ? TElementFill::Stretch : TElementFill::Tile;
+  s.Frames = BoundedFrames(frames);
+  s.Vertical = stackedFrames;
+  s.KeyedRegion = transKey == 1;
+  return s;
+}
+
+TElementStyle SectionStyle(int tileKey, int transKey, int frames) {
+  TElementStyle s;
+  s.Fill = tileKey == 1 ? TElementFill::Tile : TElementFill::Stretch;
+  s.Keyed = transKey == 1;
+  s.Frames = BoundedFrames(frames);
+  return s;
+}
+
+TElementStyle MenuBarStyle(int tileMenu) {
+  TElementStyle s;
+  s.Frames = 2;
+  s.Vertical = true;
+  s.Slicing = tileMenu == 1 ? TElementSlicing::NineSlice : TElementSlicing::Strip;
+  return s;
+}
+
+TElementStyle TitleStyle() {
+  TElementStyle s;
+  s.Keyed = true;
+  s.Frames = 2;
+  s.Vertical = true;
+  s.Slicing = TElementSlicing::Strip;
+  return s;
+}
+
 int SafeFrameWidth(int imageWidth, int frameCount) {
   if (frameCount <= 0 || imageWidth <= 0) return 0;
   return imageWidth / frameCount;

@@ -1,11 +1,13 @@
 // Pure rules of the skin description: image-name resolution, derived frame
-// counts and the layout of the MDI button strip.
+// counts, the layout of the MDI button strip and the drawing styles that the
+// keys of each kind of element give.
 #pragma once
 
 #include <string>
 #include <string_view>
 
 #include "host/core/Geometry.h"
+#include "skinmodel/SkinRecords.h"
 
 namespace pelorin {
 
@@ -37,5 +39,25 @@ TMdiStripPart MdiStripPart(int stripWidth, int stripHeight, int k);
 // Width of one frame of an image, safe for any frame count (0 when the count
 // is not positive or exceeds the width).
 int SafeFrameWidth(int imageWidth, int frameCount);
+
+// A frame count as styles hold it: 0 and negative counts give 1, huge ones
+// MaxElementFrames.
+int32_t BoundedFrames(int64_t count);
+
+// A window border: "Stretch" 1 stretches the middle, any other value tiles it;
+// the top and bottom borders stack their frames. Borders are composed opaque:
+// "Trans" 1 cuts their key pixels out of the window's region instead.
+TElementStyle BorderStyle(bool stackedFrames, int stretchKey, int transKey, int frames);
+
+// An element section: "Tile" 1 tiles, "Trans" 1 leaves the key out; any other
+// value stretches, or draws opaque.
+TElementStyle SectionStyle(int tileKey, int transKey, int frames);
+
+// The menu bar: two stacked frames drawn opaque; "TileMenu" 1 nine-slices it
+// stretched, any other value draws it as a strip.
+TElementStyle MenuBarStyle(int tileMenu);
+
+// The caption back: two stacked frames drawn as a keyed strip.
+TElementStyle TitleStyle();
 
 }  // namespace pelorin

@@ -1,1 +1,1 @@
-pelorin_fuzz_target(skinload DEPS pelorin_skinmodel pelorin_skinfile pelorin_manager pelorin_host_core)
+pelorin_fuzz_target(skinload DEPS pelorin_paint pelorin_skinmodel pelorin_skinfile pelorin_manager pelorin_host_core)

@@ -6,9 +6,9 @@
 #include "host/win/Menus.h"
 #include "host/win/platform/WideText.h"
 #include "menus/MenuItemLayout.h"
+#include "paint/DrawElement.h"
 #include "paint/PaintTypes.h"
 #include "paint/PieceBlit.h"
-#include "paint/SkinPaint.h"
 #include "paint/win/DibBlit.h"
 #include "paint/win/GdiHandles.h"
 #include "skinmodel/SkinModel.h"
@@ -214,8 +214,7 @@ void DrawSkinMenuItemView(const TMenuItemView& item, TCanvas& canvas, const TRec
       DrawMenuSeparator(work, local, *menuItem);
       return;
     }
-    DrawSkinImage(work, local, menuItem->Bitmap, false, menuItem->Tile == 1, menuItem->Trans == 1,
-                  MenuItemFrameCount, MenuItemFrame(selected), menuItem->Margins);
+    DrawElement(work, local, *menuItem, MenuItemFrame(selected));
     DrawContent(item, wc, local, selected, skin.colors, &work);
   });
 }

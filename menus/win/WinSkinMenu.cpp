@@ -10,6 +10,7 @@
 #include "menus/MenuBarLayout.h"
 #include "menus/MenuItemLayout.h"
 #include "menus/MenuSwitching.h"
+#include "paint/DrawElement.h"
 #include "paint/PieceBlit.h"
 #include "paint/SkinPaint.h"
 #include "skinbase/win/WinGeometry.h"
@@ -18,6 +19,10 @@
 namespace pelorin {
 
 namespace {
+// Frame of the MenuBar image for the window's activation.
+enum TBarLook { blActive, blInactive };
+constexpr int BarFrames[] = {1, 2};
+
 // Tells the bar that the native bar came back (sent by SetMenu while skinned).
 const UINT ReloadMessage = RegisterWindowMessageW(L"Pelorin.MenuBar.Reload");
 
@@ -227,12 +232,7 @@ void TWinSkinMenu::PaintMenuBar(HDC dc, const TRect& r, bool active) {
   buffer.SetSize(w, h);
   const TDataSkinObject* bar = skin_->MenuBar && !skin_->MenuBar->Bitmap.Empty() ? skin_->MenuBar.get() : nullptr;
   if (bar) {
-    const int frame = MenuBarFrame(active);
-    if (bar->Tile == 1) {
-      DrawSkinImage(buffer, {0, 0, w, h}, bar->Bitmap, true, false, false, 2, frame, bar->Margins);
-    } else {
-      DrawSkinStrip(buffer, {0, 0, w, h}, bar->Bitmap, true, false, 2, frame, bar->Margins);
-    }
+    DrawElement(buffer, {0, 0, w, h}, *bar, BarFrames[active ? blActive : blInactive]);
   } else {
     buffer.Fill(skin_->colors[csMenuBar]);
   }

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "paint/SkinPaint.h"
+#include "paint/DrawElement.h"
 #include "paint/win/DibBlit.h"
 #include "paint/win/GdiHandles.h"
 #include "skinmodel/SkinModel.h"
@@ -13,6 +13,9 @@
 namespace pelorin {
 
 namespace {
+// The MenuBackground image has one frame, drawn in every state.
+constexpr int BackgroundFrame = 1;
+
 const TDataSkinObject* UsableBackground(const TSkinModel* skin) {
   if (!skin || skin->Empty || !skin->MenuBackground || skin->MenuBackground->Bitmap.Empty()) return nullptr;
   return skin->MenuBackground.get();
@@ -43,7 +46,8 @@ void TWinSkinPopMenu::Detach() {
 bool TWinSkinPopMenu::ComposeFrame(int width, int height) {
   const TDataSkinObject* bg = UsableBackground(skin_);
   if (!bg || width <= 0 || height <= 0 || width > TBitmap::MaxSide || height > TBitmap::MaxSide) return false;
-  frame_ = BuildSkinBitmap({0, 0, width, height}, bg->Bitmap, bg->Margins, false, bg->Tile == 1, 1, 1);
+  frame_.SetSize(width, height);
+  DrawElement(frame_, {0, 0, width, height}, *bg, BackgroundFrame);
   return !frame_.Empty();
 }
 

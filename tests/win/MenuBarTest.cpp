@@ -11,6 +11,7 @@
 #include "menus/win/WinSkinMenu.h"
 #include "menus/win/WinSkinPopMenu.h"
 #include "MenuTestUtil.h"
+#include "skinmodel/SkinRules.h"
 #include "skinmodel/WinSkinData.h"
 
 using namespace pelorin;
@@ -67,6 +68,7 @@ protected:
     skin->MenuBar->Bitmap.FillRect({0, 0, 30, 20}, MakeRGB(0, 0, 120));
     skin->MenuBar->Bitmap.FillRect({0, 20, 30, 40}, MakeRGB(0, 120, 0));
     skin->MenuBar->Margins = {2, 0, 2, 0};
+    skin->MenuBar->Style = MenuBarStyle(0);  // drawn as a strip
     skin->colors[csMenuBarText] = MakeRGB(255, 255, 255);
     skin->colors[csButtonHilight] = MakeRGB(255, 0, 0);
     commands.clear();

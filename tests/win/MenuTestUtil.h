@@ -29,7 +29,7 @@ inline TBitmap FrameStrip(int frames, int frameWidth, int height) {
 inline void GiveMenuItemImage(TSkinModel& model) {
   model.MenuItem = std::make_unique<TDataSkinObject>("MenuItem");
   model.MenuItem->Bitmap = FrameStrip(5, 20, 20);
-  model.MenuItem->FrameCount = 5;
+  model.MenuItem->Style.Frames = 5;
   model.colors[csMenu] = MakeRGB(250, 250, 240);
   model.colors[csMenuText] = MakeRGB(10, 10, 10);
   model.colors[csHilightText] = MakeRGB(255, 255, 0);

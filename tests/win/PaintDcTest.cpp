@@ -7,9 +7,11 @@
 #include <vector>
 
 #include "host/win/platform/GdiCounters.h"
+#include "paint/DrawElement.h"
 #include "paint/PaintTypes.h"
 #include "paint/PieceBlit.h"
 #include "paint/SkinPaint.h"
+#include "paint/win/DrawElementDC.h"
 #include "paint/win/SkinPaintDC.h"
 #include "tests/native/paint/PaintTestUtil.h"
 
@@ -118,6 +120,29 @@ TEST(PaintDC, FollowsTheDCsOriginAndClip) {
   EXPECT_TRUE(Same([&](TBitmap& t) { CopyPixels(t, 1, 1, tiles, Rect(1, 1, 12, 9)); },
                    [&](HDC dc) { TileBitmap(dc, Rect(1, 1, 12, 9), src, Rect(3, 2, 8, 5)); }));
   DrawSkinImage(HDC(nullptr), d, src, false, false, false, 3, 1, m);  // no DC: nothing
+}
+
+TEST(PaintDC, ElementCallsEqualTheBitmapOnes) {
+  TDataSkinObject e("Element");
+  e.Bitmap = SkinImage();
+  e.Margins = Rect(3, 2, 2, 3);
+  for (int variant = 0; variant < 16; ++variant) {
+    e.Style = {variant & 1 ? TElementFill::Tile : TElementFill::Stretch, (variant & 2) != 0, 3, (variant & 4) != 0,
+               variant & 8 ? TElementSlicing::Strip : TElementSlicing::NineSlice};
+    for (const TRect& d : {Rect(0, 0, W, H), Rect(3, 4, 17, 15), Rect(-5, -2, 25, 33)})
+      for (int frame : {1, 3}) {
+        SCOPED_TRACE(::testing::Message() << "variant " << variant << " dest " << d.Left << "," << d.Top
+                                          << " frame " << frame);
+        EXPECT_TRUE(Same([&](TBitmap& t) { DrawElement(t, d, e, frame); },
+                         [&](HDC dc) { DrawElement(dc, d, e, frame); }));
+        EXPECT_TRUE(Same([&](TBitmap& t) { DrawElementRing(t, d, e, frame); },
+                         [&](HDC dc) { DrawElementRing(dc, d, e, frame); }));
+        EXPECT_TRUE(Same([&](TBitmap& t) { DrawElementRing(t, d, e, frame, Rect(1, 1, 0, 2)); },
+                         [&](HDC dc) { DrawElementRing(dc, d, e, frame, Rect(1, 1, 0, 2)); }));
+        EXPECT_TRUE(Same([&](TBitmap& t) { DrawElementFrame(t, d, e, frame); },
+                         [&](HDC dc) { DrawElementFrame(dc, d, e, frame); }));
+      }
+  }
 }
 
 }  // namespace

@@ -7,15 +7,40 @@
 
 #include "formframe/FrameCompose.h"
 #include "formframe/FrameLayout.h"
+#include "paint/DrawElement.h"
 #include "paint/PieceBlit.h"
 #include "paint/SkinPaint.h"
+#include "skinmodel/SkinRules.h"
 
 namespace pelorin::skintool {
 
 namespace {
 
 constexpr int ScrollSize = 16;
-const uint32_t KeyPx = PixelFromColor(TransparentKeyColour);
+
+// State -> frame tables of the elements, as the skinners draw them.
+enum TBarLook { blActive, blInactive };
+constexpr int MenuBarFrames[] = {1, 2};
+enum TButtonLook { bkNormal, bkPressed, bkDisabled, bkHot };
+constexpr int ButtonFrames[] = {1, 2, 3, 4};
+enum TBoxLook { bxOff, bxOn, bxDisabled, bxOnDisabled };
+constexpr int CheckFrames[] = {1, 2, 3, 3};
+constexpr int RadioFrames[] = {1, 2, 3, 4};
+enum TArrow { arLeft, arRight, arUp, arDown };
+constexpr int ArrowFrames[] = {1, 5, 9, 13};
+constexpr int TrackFrame = 1;
+enum TThumbLook { thNormal, thPressed };
+constexpr int ThumbFrames[] = {1, 2};
+enum TProgressPart { ppTrough, ppBar };
+constexpr int ProgressFrames[] = {1, 2};
+enum TTabLook { tlNormal, tlSelected };
+constexpr int TabFrames[] = {1, 2};
+enum TPanelBevel { pbLowered, pbRaised, pbNone };
+constexpr int PanelFrames[] = {1, 2, 3};
+// Frame 1 of the sunken edge, the drop-down button, its arrow and the header.
+constexpr int RestingFrame = 1;
+// The tab page's border image is sliced at fixed widths.
+constexpr TRect TabPageRing{4, 5, 4, 4};
 
 bool HasImage(const TDataSkinObject* e) { return e != nullptr && !e->Bitmap.Empty(); }
 int Frames(const TDataSkinObject& e) { return std::max(1, e.FrameCount); }
@@ -30,16 +55,10 @@ void FrameRect(TBitmap& b, const TRect& r, TColor c) {
   FillRect(b, {r.Right - 1, r.Top, r.Right, r.Bottom}, c);
 }
 
-// A whole frame of a horizontal strip stretched to r, magenta left out (the
-// control skinners' way of drawing arrows, check boxes and combo buttons).
-void DrawStretchedFrame(TBitmap& target, const TRect& r, const TBitmap& image, int frameCount, int frameIndex) {
-  const int w = r.Right - r.Left, h = r.Bottom - r.Top;
-  if (w <= 0 || h <= 0 || image.Empty()) return;
-  const int fw = image.Width() / std::max(1, frameCount);
-  TBitmap scratch(w, h);
-  const TSlicePiece piece{{(frameIndex - 1) * fw, 0, frameIndex * fw, image.Height()}, {0, 0, w, h}, TPieceFill::Stretch};
-  PaintPiece(scratch, 0, 0, scratch.BoundsRect(), image, piece);
-  CopyPixelsKeyed(target, r.Left, r.Top, scratch, scratch.BoundsRect(), KeyPx);
+// A whole frame of a check box or radio button strip stretched to r, magenta
+// left out (the strips belong to the Buttons element but are no element).
+void DrawToggleFrame(TBitmap& target, const TRect& r, const TBitmap& image, int frameCount, int frameIndex) {
+  DrawSkinImage(target, r, image, false, false, true, frameCount, frameIndex, TRect{});
 }
 
 }  // namespace
@@ -88,7 +107,7 @@ private:
   void Frame();
   void MenuBar(const TRect& r);
   void Client(const TRect& r);
-  void PushButton(const TRect& r, int frame, const std::string& text);
+  void PushButton(const TRect& r, int look, const std::string& text);
   void CheckRow(int x, int y);
   void Combo(const TRect& r);
   void Progress(const TRect& r, int percent);
@@ -123,9 +142,7 @@ void TPainter::MenuBar(const TRect& r) {
   int x = 6;
   if (HasImage(skin_.MenuBar.get())) {
     const TDataSkinObject& e = *skin_.MenuBar;
-    const int frame = opt_.Active ? 1 : 2;
-    if (e.Tile == 1) DrawSkinImage(bar, bar.BoundsRect(), e.Bitmap, true, false, false, 2, frame, e.Margins);
-    else DrawSkinStrip(bar, bar.BoundsRect(), e.Bitmap, true, false, 2, frame, e.Margins);
+    DrawElement(bar, bar.BoundsRect(), e, MenuBarFrames[opt_.Active ? blActive : blInactive]);
     x = e.Margins.Left + 4 > w ? 12 : e.Margins.Left + 4;
   } else {
     FillRect(bar, bar.BoundsRect(), Colour(csMenuBar));
@@ -142,29 +159,30 @@ void TPainter::MenuBar(const TRect& r) {
   CopyPixels(win_, r.Left, r.Top, bar, bar.BoundsRect());
 }
 
-void TPainter::PushButton(const TRect& r, int frame, const std::string& text) {
+void TPainter::PushButton(const TRect& r, int look, const std::string& text) {
   const TDataSkinButton& e = *skin_.Buttons;
   if (e.Bitmap.Empty()) return;
-  DrawSkinImage(win_, r, e.Bitmap, false, e.Tile == 1, e.Trans == 1, 5, frame, e.Margins);
-  TColor c = frame == 1 ? e.NormalColour : frame == 4 ? e.MouseOverColour : frame == 2 ? e.PressedColour : clBtnShadow;
-  const TRect tr = frame == 2 ? TRect{r.Left + 1, r.Top + 1, r.Right + 1, r.Bottom + 1} : r;
+  DrawElement(win_, r, e, ButtonFrames[look]);
+  TColor c = look == bkNormal ? e.NormalColour : look == bkHot ? e.MouseOverColour : look == bkPressed ? e.PressedColour : clBtnShadow;
+  const TRect tr = look == bkPressed ? TRect{r.Left + 1, r.Top + 1, r.Right + 1, r.Bottom + 1} : r;
   fonts_.Text.DrawText(win_, tr, text, c, TTextAlign::Centre, true);
 }
 
 void TPainter::CheckRow(int x, int y) {
   const TDataSkinButton& e = *skin_.Buttons;
-  struct TItem { bool radio; int frame; const char* text; };
-  const TItem rows[2][3] = {{{false, 2, "Checked"}, {false, 1, "Unchecked"}, {false, 3, "Disabled"}},
-                            {{true, 2, "Selected"}, {true, 1, "Other"}, {true, 4, "Disabled"}}};
+  struct TItem { bool radio; TBoxLook look; const char* text; };
+  const TItem rows[2][3] = {{{false, bxOn, "Checked"}, {false, bxOff, "Unchecked"}, {false, bxDisabled, "Disabled"}},
+                            {{true, bxOn, "Selected"}, {true, bxOff, "Other"}, {true, bxOnDisabled, "Disabled"}}};
   for (int row = 0; row < 2; ++row) {
     int cx = x;
     for (const TItem& it : rows[row]) {
       const TBitmap& image = it.radio ? e.RadioBitmap : e.CheckBitmap;
-      const int frames = std::max(1, it.radio ? e.RadioFrameCount : e.CheckFrameCount);
-      const int fw = image.Width() / frames, fh = image.Height();
+      const int frames = it.radio ? e.RadioFrameCount : e.CheckFrameCount;
+      const int frame = (it.radio ? RadioFrames : CheckFrames)[it.look];
+      const int fw = SafeFrameWidth(image.Width(), frames), fh = image.Height();
       const int top = y + row * 24;
-      if (!image.Empty()) DrawStretchedFrame(win_, {cx, top + (18 - fh) / 2, cx + fw, top + (18 - fh) / 2 + fh}, image, frames, it.frame);
-      const TColor ink = it.frame >= 3 ? clBtnShadow : Colour(csWindowText);
+      if (!image.Empty()) DrawToggleFrame(win_, {cx, top + (18 - fh) / 2, cx + fw, top + (18 - fh) / 2 + fh}, image, frames, frame);
+      const TColor ink = it.look >= bxDisabled ? clBtnShadow : Colour(csWindowText);
       fonts_.Text.DrawText(win_, {cx + fw + 5, top, cx + 110, top + 18}, it.text, ink, TTextAlign::Left, true);
       cx += 108;
     }
@@ -185,19 +203,20 @@ void TPainter::Combo(const TRect& r) {
     return;
   }
   // The field takes the colour inside the sunk edge image.
-  const int efw = edge->Bitmap.Width() / Frames(*edge);
+  const int efw = edge->Bitmap.Width() / edge->Style.Frames;
   FillRect(win_, r, edge->Bitmap.GetPixel(efw / 2, edge->Bitmap.Height() / 2));
   const TRect field{r.Left, r.Top, r.Right - 18, r.Bottom};
+  // The field's edge is one or two pixels thick, whatever the image's margins.
   auto t = [](int m) { return m < 2 ? 1 : 2; };
   const TRect m{t(edge->Margins.Left), t(edge->Margins.Top), 0, t(edge->Margins.Bottom)};
-  DrawSkinBorder(win_, field, edge->Bitmap, false, Frames(*edge), 1, m);
+  DrawElementRing(win_, field, *edge, RestingFrame, m);
   const TRect b{r.Right - 18, r.Top, r.Right, r.Bottom};
-  DrawStretchedFrame(win_, b, button->Bitmap, Frames(*button), 1);
+  DrawElementFrame(win_, b, *button, RestingFrame);
   if (HasImage(skin_.ExtraImages.get())) {
     const TDataSkinObject& a = *skin_.ExtraImages;
-    const int aw = a.Bitmap.Width() / Frames(a), ah = a.Bitmap.Height();
+    const int aw = a.Bitmap.Width() / a.Style.Frames, ah = a.Bitmap.Height();
     const int ax = b.Left + (18 - aw) / 2, ay = r.Top + (r.Bottom - r.Top - ah) / 2;
-    DrawStretchedFrame(win_, {ax, ay, ax + aw, ay + ah}, a.Bitmap, Frames(a), 1);
+    DrawElementFrame(win_, {ax, ay, ax + aw, ay + ah}, a, RestingFrame);
   }
   fonts_.Text.DrawText(win_, {r.Left + 5, r.Top, b.Left - 2, r.Bottom}, "Sample item", Colour(csWindowText), TTextAlign::Left, true);
 }
@@ -210,9 +229,9 @@ void TPainter::Progress(const TRect& r, int percent) {
     FillRect(win_, {r.Left + 2, r.Top + 2, r.Left + 2 + (r.Right - r.Left - 4) * percent / 100, r.Bottom - 2}, clHighlight);
     return;
   }
-  DrawSkinImage(win_, r, e->Bitmap, false, e->Tile == 1, true, 2, 1, e->Margins);
+  DrawElement(win_, r, *e, ProgressFrames[ppTrough]);
   const TRect bar{r.Left, r.Top, r.Left + percent * (r.Right - r.Left) / 100, r.Bottom};
-  DrawSkinImage(win_, bar, e->Bitmap, false, e->Tile == 1, true, 2, 2, e->Margins);
+  DrawElement(win_, bar, *e, ProgressFrames[ppBar]);
 }
 
 void TPainter::Tabs(const TRect& r) {
@@ -220,7 +239,7 @@ void TPainter::Tabs(const TRect& r) {
   const char* names[] = {"General", "Layout", "Colours"};
   const int tabH = 22;
   const TRect page{r.Left, r.Top + tabH, r.Right, r.Bottom};
-  if (HasImage(e) && !e->Bitmap2.Empty()) DrawSkinBorder(win_, page, e->Bitmap2, false, 1, 1, {4, 5, 4, 4});
+  if (HasImage(e) && !e->Bitmap2.Empty()) DrawSkinBorder(win_, page, e->Bitmap2, false, 1, 1, TabPageRing);
   else {
     FrameRect(win_, page, clBtnShadow);
     FrameRect(win_, Inflate(page, -1, -1), clBtnHighlight);
@@ -239,11 +258,11 @@ void TPainter::Tabs(const TRect& r) {
       if ((i == selected) != (pass == 1)) continue;
       TRect ir = rects[i];
       if (i == selected) ir = {ir.Left - 2, ir.Top - 2, ir.Right + 2, ir.Bottom + 1};
-      const int frame = i == selected ? 2 : 1;
+      const TTabLook look = i == selected ? tlSelected : tlNormal;
       TColor ink = Colour(csButtonText);
       if (HasImage(e)) {
-        DrawSkinImage(win_, ir, e->Bitmap, false, e->Tile == 1, e->Trans == 1, Frames(*e), frame, e->Margins);
-        ink = frame == 1 ? e->NormalColour : e->MouseOverColour;
+        DrawElement(win_, ir, *e, TabFrames[look]);
+        ink = look == tlNormal ? e->NormalColour : e->MouseOverColour;
       } else {
         FillRect(win_, ir, clBtnFace);
         FrameRect(win_, ir, clBtnShadow);
@@ -260,9 +279,9 @@ void TPainter::List(const TRect& r) {
   FillRect(win_, r, Colour(csButtonFace));
   const TDataSkinObject* edge = skin_.SunkEdge.get();
   if (HasImage(edge)) {
-    const int efw = edge->Bitmap.Width() / Frames(*edge);
+    const int efw = edge->Bitmap.Width() / edge->Style.Frames;
     FillRect(win_, r, edge->Bitmap.GetPixel(efw / 2, edge->Bitmap.Height() / 2));
-    DrawSkinBorder(win_, r, edge->Bitmap, false, Frames(*edge), 1, edge->Margins);
+    DrawElementRing(win_, r, *edge, RestingFrame);
   } else {
     FillRect(win_, r, clWindow);
     FrameRect(win_, r, clBtnShadow);
@@ -274,7 +293,7 @@ void TPainter::List(const TRect& r) {
   const int split = headerRect.Left + (headerRect.Right - headerRect.Left) * 3 / 5;
   const TRect items[] = {{headerRect.Left, headerRect.Top, split, headerRect.Bottom}, {split, headerRect.Top, headerRect.Right, headerRect.Bottom}};
   for (int i = 0; i < 2; ++i) {
-    if (HasImage(header)) DrawSkinImage(win_, items[i], header->Bitmap, false, header->Tile == 1, false, Frames(*header), 1, header->Margins);
+    if (HasImage(header)) DrawElement(win_, items[i], *header, RestingFrame);
     else {
       FillRect(win_, items[i], clBtnFace);
       FrameRect(win_, items[i], clBtnShadow);
@@ -321,12 +340,12 @@ void TPainter::ScrollBar(const TRect& r, bool vertical, int posPercent, int page
   const TDataSkinObject* track = vertical ? skin_.VertScroll.get() : skin_.HorzScroll.get();
   const TRect tr = vertical ? TRect{0, ScrollSize, ScrollSize, len - ScrollSize} : TRect{ScrollSize, 0, len - ScrollSize, ScrollSize};
   if (HasImage(track) && tr.Right > tr.Left && tr.Bottom > tr.Top)
-    DrawSkinImage(work, tr, track->Bitmap, false, track->Tile == 1, track->Trans == 1, 4, 1, track->Margins);
-  const int first = vertical ? 9 : 1, second = vertical ? 13 : 5;
+    DrawElement(work, tr, *track, TrackFrame);
+  const int first = ArrowFrames[vertical ? arUp : arLeft], second = ArrowFrames[vertical ? arDown : arRight];
   const TRect e1 = vertical ? TRect{0, 0, ScrollSize, a} : TRect{0, 0, a, ScrollSize};
   const TRect e2 = vertical ? TRect{0, len - a, ScrollSize, len} : TRect{len - a, 0, len, ScrollSize};
-  DrawStretchedFrame(work, e1, arrows->Bitmap, 23, first);
-  DrawStretchedFrame(work, e2, arrows->Bitmap, 23, second);
+  DrawElementFrame(work, e1, *arrows, first);
+  DrawElementFrame(work, e2, *arrows, second);
   const TDataSkinObject* thumb = vertical ? skin_.VertScrollThumb.get() : skin_.HorzScrollThumb.get();
   const int trackLen = len - 2 * ScrollSize;
   const int thumbLen = std::max(trackLen * pagePercent / 100, 8);
@@ -334,7 +353,7 @@ void TPainter::ScrollBar(const TRect& r, bool vertical, int posPercent, int page
   if (HasImage(thumb) && thumbLen <= trackLen) {
     const int s = a + offset;
     const TRect t = vertical ? TRect{0, s, ScrollSize, s + thumbLen} : TRect{s, 0, s + thumbLen, ScrollSize};
-    DrawSkinImage(work, t, thumb->Bitmap, false, false, thumb->Trans == 1, Frames(*thumb), 1, thumb->Margins);
+    DrawElement(work, t, *thumb, ThumbFrames[thNormal]);
   }
   CopyPixels(win_, r.Left, r.Top, work, work.BoundsRect());
 }
@@ -346,11 +365,11 @@ void TPainter::StatusBar(const TRect& r) {
   const TRect panels[] = {{r.Left, r.Top, r.Left + w / 2, r.Bottom}, {r.Left + w / 2 + 2, r.Top, r.Right - 80, r.Bottom},
                           {r.Right - 78, r.Top, r.Right, r.Bottom}};
   const char* texts[] = {"Ready", opt_.Active ? "Active window" : "Inactive window", "100%"};
-  const int frames[] = {1, 1, 2};
+  const TPanelBevel bevels[] = {pbLowered, pbLowered, pbRaised};
   for (int i = 0; i < 3; ++i) {
     TColor ink = Colour(csButtonText);
     if (HasImage(e)) {
-      DrawSkinImage(win_, panels[i], e->Bitmap, false, e->Tile == 1, false, 3, frames[i], e->Margins);
+      DrawElement(win_, panels[i], *e, PanelFrames[bevels[i]]);
       ink = e->NormalColour;
     } else {
       FrameRect(win_, panels[i], clBtnShadow);
@@ -364,7 +383,7 @@ void TPainter::Client(const TRect& r) {
   FillRect(win_, r, Colour(csButtonFace));
   const int x = r.Left + 12, y = r.Top + 12;
   const char* labels[] = {"Normal", "Pressed", "Disabled", "Hot"};
-  for (int i = 0; i < 4; ++i) PushButton({x + i * 82, y, x + i * 82 + 76, y + 25}, i + 1, labels[i]);
+  for (int i = bkNormal; i <= bkHot; ++i) PushButton({x + i * 82, y, x + i * 82 + 76, y + 25}, i, labels[i]);
   CheckRow(x, y + 36);
   Combo({x, y + 90, x + 160, y + 112});
   Progress({x + 174, y + 93, x + 322, y + 109}, 45);

@@ -20,6 +20,7 @@ TEST(HostileMenuValues, FirstBarItemAndSeparatorPiecesForAnyMargins) {
 
   TDataSkinObject item;
   item.Bitmap.SetSize(100, 8);  // five frames of 20; the separator is 20..40
+  item.Style.Frames = 5;
   const int extremes[] = {INT_MIN, -3, 0, 4, 19, INT_MAX};
   for (int left : extremes)
     for (int right : extremes) {

@@ -53,6 +53,7 @@ TEST(MenuItemLayout, TextColoursFollowStateAndFallBack) {
 TEST(MenuItemLayout, SeparatorTakesTheBottomRowsOfFrameTwo) {
   TDataSkinObject item;
   item.Bitmap.SetSize(100, 30);  // frames 20 wide; frame 2 at x 20..40
+  item.Style.Frames = 5;
   item.Margins = {3, 0, 4, 0};
   const TSliceList p = MenuSeparatorPieces(item, 120, 8);
   ASSERT_EQ(p.size(), 3u);

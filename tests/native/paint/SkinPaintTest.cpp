@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "host/core/Exceptions.h"
+#include "paint/DrawElement.h"
 #include "paint/PaintTypes.h"
 #include "paint/SkinPaint.h"
 #include "PaintTestUtil.h"
@@ -177,6 +178,96 @@ TEST(SkinPaint, BadGeometryNeverCrashes) {
   TBitmap t2 = PaperBitmap(8, 8);
   DrawSkinImage(t2, Rect(-100000, -100000, 100000, 100000), src, false, true, false, 1, 1, Rect(1, 1, 1, 1));
   EXPECT_TRUE(PixelsAre(t2, [](int, int) { return SliceColour(0, 1, 1); }));
+}
+
+// Target pixels as a function, for comparing two drawings.
+std::function<uint32_t(int, int)> PixelsOf(const TBitmap& b) {
+  return [&b](int x, int y) { return b.ScanLine(y)[x]; };
+}
+
+TEST(DrawElement, DrawsWhatItsStyleSays) {
+  const TRect m = Rect(3, 2, 4, 5), dest = Rect(2, 3, 27, 21);  // cut at the right
+  for (bool vertical : {false, true}) {
+    TDataSkinObject e("Element");
+    e.Bitmap = SliceImage(12, 10, 3, m, vertical);
+    e.Bitmap.ScanLine(vertical ? 10 : 0)[vertical ? 0 : 12] = Key;  // a keyed corner in frame 2
+    e.Margins = m;
+    for (int variant = 0; variant < 8; ++variant) {
+      const bool keyed = variant & 1, tile = variant & 2, strip = variant & 4;
+      e.Style = {tile ? TElementFill::Tile : TElementFill::Stretch, keyed, 3, vertical,
+                 strip ? TElementSlicing::Strip : TElementSlicing::NineSlice};
+      for (int frame : {0, 2, 9}) {  // clamped to 1..3
+        SCOPED_TRACE(::testing::Message() << "vertical " << vertical << " variant " << variant << " frame " << frame);
+        TBitmap drawn = PaperBitmap(26, 22), want = PaperBitmap(26, 22);
+        DrawElement(drawn, dest, e, frame);
+        if (strip) DrawSkinStrip(want, dest, e.Bitmap, vertical, keyed, 3, frame, m);
+        else DrawSkinImage(want, dest, e.Bitmap, vertical, tile, keyed, 3, frame, m);
+        EXPECT_TRUE(PixelsAre(drawn, PixelsOf(want)));
+      }
+    }
+    // The oracle: frame 2 stretched nine-slice, keyed, its key corner showing the paper.
+    e.Style = {TElementFill::Stretch, true, 3, vertical, TElementSlicing::NineSlice};
+    TBitmap target = PaperBitmap(26, 22);
+    DrawElement(target, dest, e, 2);
+    EXPECT_TRUE(PixelsAre(target, [&](int x, int y) {
+      if (!Inside(dest, x, y) || (x == dest.Left && y == dest.Top)) return Paper;
+      return SliceColour(1, SliceOf(x - dest.Left, dest.Width(), 3, 4), SliceOf(y - dest.Top, dest.Height(), 2, 5));
+    })) << "vertical " << vertical;
+  }
+}
+
+TEST(DrawElement, RingFrameTitleAndMissingImage) {
+  const TRect m = Rect(2, 3, 1, 2), dest = Rect(1, 1, 13, 12);
+  TDataSkinObject e("Edge");
+  e.Bitmap = SliceImage(6, 8, 2, m);
+  e.Margins = m;
+  e.Style = {TElementFill::Tile, true, 2, false, TElementSlicing::NineSlice};
+  // The ring leaves the centre alone and is opaque whatever the style's keying.
+  TBitmap target = PaperBitmap(14, 14);
+  DrawElementRing(target, dest, e, 2);
+  EXPECT_TRUE(PixelsAre(target, [&](int x, int y) {
+    if (!Inside(dest, x, y)) return Paper;
+    const int col = SliceOf(x - 1, 12, 2, 1), row = SliceOf(y - 1, 11, 3, 2);
+    return col == 1 && row == 1 ? Paper : SliceColour(1, col, row);
+  }));
+  // A thinner ring than the image's margins.
+  TBitmap thin = PaperBitmap(14, 14), want = PaperBitmap(14, 14);
+  DrawElementRing(thin, dest, e, 1, Rect(1, 1, 0, 1));
+  DrawSkinBorder(want, dest, e.Bitmap, false, 2, 1, Rect(1, 1, 0, 1));
+  EXPECT_TRUE(PixelsAre(thin, PixelsOf(want)));
+
+  // A glyph: the whole frame stretched over the place, key left out.
+  TDataSkinObject arrows("Arrows");
+  arrows.Bitmap = PosImage(12, 3);
+  arrows.Bitmap.ScanLine(1)[9] = Key;
+  arrows.Style = {TElementFill::Tile, true, 3, false, TElementSlicing::Strip};
+  TBitmap glyph = PaperBitmap(10, 8);
+  DrawElementFrame(glyph, Rect(2, 1, 10, 7), arrows, 3);
+  EXPECT_TRUE(PixelsAre(glyph, [](int x, int y) {
+    if (!Inside(Rect(2, 1, 10, 7), x, y)) return Paper;
+    const int sx = 8 + (x - 2) / 2, sy = (y - 1) / 2;
+    return sx == 9 && sy == 1 ? Paper : PosColour(sx, sy);
+  }));
+
+  // The caption back is sliced at its text back widths, not at its Margins.
+  TDataSkinTitle title("Title");
+  title.Bitmap = PosImage(9, 8);
+  title.Margins = Rect(4, 1, 4, 0);
+  title.TextBackLeft = 2;
+  title.TextBackRight = 1;
+  title.Style = {TElementFill::Stretch, true, 2, true, TElementSlicing::Strip};
+  TBitmap caption = PaperBitmap(20, 8), strip = PaperBitmap(20, 8);
+  DrawElement(caption, Rect(1, 1, 19, 7), title, 2);
+  DrawSkinStrip(strip, Rect(1, 1, 19, 7), title.Bitmap, true, true, 2, 2, Rect(2, 0, 1, 0));
+  EXPECT_TRUE(PixelsAre(caption, PixelsOf(strip)));
+
+  // No image: nothing is drawn, not even black.
+  TDataSkinObject none;
+  TBitmap untouched = PaperBitmap(6, 6);
+  DrawElement(untouched, Rect(0, 0, 6, 6), none, 1);
+  DrawElementRing(untouched, Rect(0, 0, 6, 6), none, 1);
+  DrawElementFrame(untouched, Rect(0, 0, 6, 6), none, 1);
+  EXPECT_TRUE(PixelsAre(untouched, [](int, int) { return Paper; }));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "host/core/IniFile.h"
 #include "host/core/StringList.h"
 #include "skinmodel/SkinModel.h"
+#include "skinmodel/SkinRules.h"
 #include "TestSkins.h"
 
 using namespace pelorin;
@@ -183,6 +184,65 @@ TEST(SkinParser, ElementSectionsAndFrameCounts) {
   EXPECT_TRUE(p.model.Buttons->RadioBitmap.Empty());
   EXPECT_EQ(p.model.Buttons->RadioFrameCount, 3);
   EXPECT_EQ(p.model.Buttons->CheckFrameCount, 4);
+}
+
+TEST(SkinParser, StylesNormaliseEachElementsKeys) {
+  using F = TElementFill;
+  using S = TElementSlicing;
+  // Records nothing has parsed draw one frame stretched, opaque, unsliced strips.
+  TParsed p;
+  const TElementStyle plain{F::Stretch, false, 1, false, S::NineSlice, false};
+  EXPECT_EQ(TDataSkinObject().Style, plain);
+  EXPECT_EQ(p.model.Borders[bdTop]->Style, plain);
+  EXPECT_EQ(p.model.Title->Style, plain);
+
+  const std::string huge = "2147483647";
+  p.Parse("[Personality]\nLeftStretch=1\nLeftTrans=0\nLeftFrame=-4\nRightStretch=2\nRightTrans=2\nRightFrame=" +
+          huge + "\nTopStretch=0\nTopFrame=0\nBottomFrame=3\nmenuBar=m.bmp\nTileMenu=1\n"
+          "[Buttons]\nTrans=1\nTile=1\nRadioButtonFrame=-2\nCheckButtonFrame=" + huge + "\n"
+          "[MenuItem]\nImage=i.bmp\nTile=1\nTrans=1\n[Toolbars]\nImage=t.bmp\nTile=2\nTrans=2\n"
+          "[Progress]\nBitmap=p.bmp\nTrans=0\n[StatusBarEdges]\nImage=s.bmp\nTrans=1\n[Scrollbar]\nImage=a.bmp\n"
+          "[HorzScrollThumb]\nImage=h.bmp\nTile=1\nTrans=1\nFrameCount=-7\n"
+          "[VertScrollThumb]\nImage=v.bmp\nFrameCount=40000\n"
+          "[Button0]\nAction=3\nframe=2\nButtonImage=b.bmp\n[Button1]\nframe=-1\n");
+  // Borders: Stretch 1 stretches and anything else tiles; Trans 1 shapes the
+  // window but the border itself is composed opaque; top and bottom stack.
+  EXPECT_EQ(p.model.Borders[bdLeft]->Style, (TElementStyle{F::Stretch, false, 1, false, S::NineSlice, false}));
+  EXPECT_EQ(p.model.Borders[bdRight]->Style,
+            (TElementStyle{F::Tile, false, MaxElementFrames, false, S::NineSlice, false}));
+  EXPECT_EQ(p.model.Borders[bdTop]->Style, (TElementStyle{F::Tile, false, 1, true, S::NineSlice, true}));
+  EXPECT_EQ(p.model.Borders[bdBottom]->Style, (TElementStyle{F::Stretch, false, 3, true, S::NineSlice, true}));
+  EXPECT_EQ(p.model.Borders[bdRight]->FrameCount, MaxElementFrames);  // the raw count is bounded alike
+  EXPECT_EQ(p.model.Title->Style, TitleStyle());
+  EXPECT_EQ(p.model.MenuBar->Style, (TElementStyle{F::Stretch, false, 2, true, S::NineSlice, false}));
+
+  // Sections: Tile 1 tiles and Trans 1 keys, other values do neither.
+  EXPECT_EQ(p.model.MenuItem->Style, (TElementStyle{F::Tile, true, 5, false, S::NineSlice, false}));
+  EXPECT_EQ(p.model.Toolbar->Style, (TElementStyle{F::Stretch, false, 5, false, S::NineSlice, false}));
+  // Push buttons have no Tile key.
+  EXPECT_EQ(p.model.Buttons->Style, (TElementStyle{F::Stretch, true, 5, false, S::NineSlice, false}));
+  EXPECT_EQ(p.model.Buttons->RadioFrameCount, 1);
+  EXPECT_EQ(p.model.Buttons->CheckFrameCount, MaxElementFrames);
+  // Painters that fix keying or fill whatever the keys say.
+  EXPECT_TRUE(p.model.Progress->Style.Keyed);
+  EXPECT_FALSE(p.model.StatusBarEdge->Style.Keyed);
+  EXPECT_TRUE(p.model.ScrollBar->Style.Keyed);
+  EXPECT_EQ(p.model.ScrollBar->Style.Frames, 23);
+  EXPECT_EQ(p.model.HorzScrollThumb->Style, (TElementStyle{F::Stretch, true, 1, false, S::NineSlice, false}));
+  EXPECT_EQ(p.model.VertScrollThumb->Style.Frames, MaxElementFrames);
+  // Title-bar buttons are keyed; an icon button shows one frame, the icon.
+  const auto& sb = p.model.SysButtons;
+  EXPECT_EQ(sb[0]->Style, (TElementStyle{F::Stretch, true, 1, false, S::NineSlice, false}));
+  EXPECT_EQ(sb[0]->FrameCount, 2);
+  EXPECT_EQ(sb[1]->Style.Frames, 1);
+  EXPECT_EQ(sb[2]->Style.Frames, MdiButtonFrames);
+
+  // Without TileMenu the bar is a strip; without their sections the records go.
+  p.Parse("[Personality]\nmenuBar=m.bmp\n");
+  EXPECT_EQ(p.model.MenuBar->Style.Slicing, S::Strip);
+  EXPECT_EQ(p.model.Borders[bdLeft]->Style, (TElementStyle{F::Stretch, false, 1, false, S::NineSlice, true}));
+  EXPECT_FALSE(p.model.MenuItem);
+  EXPECT_FALSE(p.model.Progress);
 }
 
 TEST(SkinParser, DamagedImageLeavesModelEmpty) {
