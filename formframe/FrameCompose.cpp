@@ -1,20 +1,27 @@
 // Frame composition from the layout query's rectangles.
 #include "formframe/FrameCompose.h"
 
-#include <algorithm>
-
 #include "formframe/TitleButtons.h"
+#include "paint/DrawElement.h"
 #include "paint/SkinPaint.h"
 #include "skinmodel/SkinModel.h"
 
 namespace pelorin {
 
+namespace {
+// The caption back image: frame 1 behind an active title, 2 behind an inactive one.
+int CaptionBackFrame(bool active) { return active ? 1 : 2; }
+}  // namespace
+
 void DrawBorderPart(TBitmap& target, const TRect& r, const TSkinModel& skin, TFramePart part, bool active) {
   const TDataSkinBorder& border = *skin.Borders[part];
-  if (r.IsEmpty() || border.Bitmap.Empty()) return;
-  const bool vertical = part == fpTop || part == fpBottom;
-  DrawSkinImage(target, r, border.Bitmap, vertical, border.Tile != 1, false, std::max(1, int(border.FrameCount)),
-                BorderFrameIndex(border, active), border.Margins);
+  if (!r.IsEmpty()) DrawElement(target, r, border, BorderFrameIndex(border, active));
+}
+
+void DrawTitleButton(TBitmap& target, const TRect& r, const TTitleButtonInput& button, int frame) {
+  // A button showing the window's icon draws that image, not the skin's.
+  if (button.Image == &button.Button->Bitmap) DrawElementFrame(target, r, *button.Button, frame);
+  else DrawSkinFrame(target, r, *button.Image, true, frame);
 }
 
 void ComposeSideBorders(TBitmap& target, const TSkinModel& skin, const TFrameLayout& l) {
@@ -26,17 +33,14 @@ void ComposeSideBorders(TBitmap& target, const TSkinModel& skin, const TFrameLay
 void ComposeTitle(TBitmap& target, const TSkinModel& skin, const TFrameLayout& l, const TCaptionTextDraw& text) {
   DrawBorderPart(target, l.Title, skin, fpTop, l.Active);
   if (l.Title.IsEmpty() || !skin.Title) return;
-  const TDataSkinTitle& title = *skin.Title;
-  if (!title.Bitmap.Empty())
-    DrawSkinStrip(target, l.Caption.Back, title.Bitmap, true, true, 2, l.Active ? 1 : 2,
-                  Rect(title.TextBackLeft, 0, title.TextBackRight, 0));
+  DrawElement(target, l.Caption.Back, *skin.Title, CaptionBackFrame(l.Active));
   if (text) text(target, l.Caption.Draw, skin.colors[l.Active ? csTitleTextActive : csTitleTextInactive]);
 }
 
 void ComposeTitleButtons(TBitmap& target, const TFrameLayout& l) {
   for (const TButtonPlace& b : l.Buttons) {
     if (!b.Placed || b.Input.Image->Empty() || b.Input.Button->Visibility == MdiButtonVisibility) continue;
-    DrawSkinFrame(target, b.Bounds, *b.Input.Image, true, RestingButtonFrame(b.Input.FrameCount, l.Active));
+    DrawTitleButton(target, b.Bounds, b.Input, RestingButtonFrame(b.Input.FrameCount, l.Active));
   }
 }
 

@@ -17,6 +17,10 @@ using TCaptionTextDraw = std::function<void(TBitmap& target, const TRect& draw, 
 // One border image (fpLeft ... fpBottom) into r, in the frame the activation asks for.
 void DrawBorderPart(TBitmap& target, const TRect& r, const TSkinModel& skin, TFramePart part, bool active);
 
+// A title-bar button's frame into r: from its skin element, or from the window
+// icon it shows instead.
+void DrawTitleButton(TBitmap& target, const TRect& r, const TTitleButtonInput& button, int frame);
+
 // The left, right and bottom borders.
 void ComposeSideBorders(TBitmap& target, const TSkinModel& skin, const TFrameLayout& layout);
 // The top border, the caption back image and the caption text.

@@ -17,7 +17,7 @@ bool ShowsWindowIcon(const TDataSkinSysButton& b, const TSkinModel& skin) {
   return IsIconButton(b) && (b.Bitmap.Empty() || skin.IconBitmap.Empty());
 }
 
-int TitleButtonFrameCount(const TDataSkinSysButton& b) { return IsIconButton(b) ? 1 : std::max(1, int(b.FrameCount)); }
+int TitleButtonFrameCount(const TDataSkinSysButton& b) { return b.Style.Frames; }
 
 std::vector<TTitleButtonInput> TitleButtonsOf(const TSkinModel& skin, const TBitmap& windowIcon) {
   std::vector<TTitleButtonInput> buttons;

@@ -30,25 +30,25 @@ uint32_t StyleWithSysStyles(uint32_t style, unsigned savedStyles, bool restore) 
 }
 
 namespace {
-int FrameSpan(const TDataSkinObject& border, bool stacked) {
-  const int count = std::max(1, int(border.FrameCount));
-  return std::min(MaxFrameEdge, (stacked ? border.Bitmap.Height() : border.Bitmap.Width()) / count);
+int FrameSpan(const TDataSkinObject& border) {
+  const TElementStyle& s = border.Style;
+  return std::min(MaxFrameEdge, (s.Vertical ? border.Bitmap.Height() : border.Bitmap.Width()) / s.Frames);
 }
 }  // namespace
 
 TFrameMetrics MeasureFrame(const TSkinModel& skin, TFrameKind kind, int menuBarHeight) {
   TFrameMetrics m;
   if (kind == frPopup) return m;
-  m.Left = FrameSpan(*skin.Borders[bdLeft], false);
-  m.Right = FrameSpan(*skin.Borders[bdRight], false);
-  m.Top = FrameSpan(*skin.Borders[bdTop], true);
-  m.Bottom = FrameSpan(*skin.Borders[bdBottom], true);
+  m.Left = FrameSpan(*skin.Borders[bdLeft]);
+  m.Right = FrameSpan(*skin.Borders[bdRight]);
+  m.Top = FrameSpan(*skin.Borders[bdTop]);
+  m.Bottom = FrameSpan(*skin.Borders[bdBottom]);
   m.MenuBar = std::max(0, menuBarHeight);
   return m;
 }
 
 int BorderFrameIndex(const TDataSkinObject& border, bool active) {
-  if (border.FrameCount <= 1) return 1;
+  if (border.Style.Frames <= 1) return 1;
   return active ? 1 : 2;
 }
 

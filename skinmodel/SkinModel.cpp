@@ -4,11 +4,16 @@
 #include <cstdio>
 
 #include "host/core/Exceptions.h"
+#include "skinmodel/SkinRules.h"
 
 namespace pelorin {
 
 TSkinBorders::TSkinBorders() {
-  for (int i = bdLeft; i <= bdBottom; ++i) items_[i - 1] = std::make_unique<TDataSkinBorder>(BorderName(i));
+  for (int i = bdLeft; i <= bdBottom; ++i) {
+    items_[i - 1] = std::make_unique<TDataSkinBorder>(BorderName(i));
+    // Before any parse, as after one without keys: top and bottom stack their frames.
+    items_[i - 1]->Style = BorderStyle(i == bdTop || i == bdBottom, 0, 0, 1);
+  }
 }
 
 TDataSkinBorder* TSkinBorders::operator[](int index) const {

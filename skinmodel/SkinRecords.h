@@ -91,7 +91,8 @@ public:
 // Left = TextShift, Top = TextShiftVert, Right = TextRightClip.
 class TDataSkinTitle : public TDataSkinObject {
 public:
-  using TDataSkinObject::TDataSkinObject;
+  // The caption back image is always a keyed strip of two stacked frames.
+  explicit TDataSkinTitle(std::string name = {});
   TRect SliceMargins() const override { return {TextBackLeft, 0, TextBackRight, 0}; }
   int32_t TextAlignment = 0;
   int32_t TextBackLeft = 0;

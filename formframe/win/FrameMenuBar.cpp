@@ -7,6 +7,7 @@
 #include "host/win/Forms.h"
 #include "menus/win/SkinMenuItems.h"
 #include "menus/win/WinSkinMenu.h"
+#include "formframe/FrameCompose.h"
 #include "paint/SkinPaint.h"
 #include "skinmodel/WinSkinData.h"
 
@@ -47,7 +48,8 @@ void TWinSkinForm::PaintMdiButtons(TBitmap& bar) {
   if (mdiRole_ != mrFrame || !HasMaximizedMDIChild()) return;
   for (const auto& b : buttons_) {
     if (b->SkinButton().Visibility != MdiButtonVisibility || b->Image().Empty()) continue;
-    DrawSkinFrame(bar, b->BoundsRect.Offset(-metrics_.Left, -metrics_.Top), b->Image(), true, 1);
+    DrawTitleButton(bar, b->BoundsRect.Offset(-metrics_.Left, -metrics_.Top), {&b->SkinButton(), &b->Image(), b->FrameCount()},
+                    1);
   }
   if (!FrameManagerLink().MdiMax()) FrameManagerLink().SetMdiMax(true);
 }

@@ -57,7 +57,6 @@ void TWinSysButton::Paint() {
   const int action = skinButton_->Action;
   const bool icon = action == sbaIconA || action == sbaIconB;
   if (!wnd || image.Empty() || BoundsRect.IsEmpty() || !form_.Painting()) return;
-  const TBitmap& face = icon ? form_.formIcon_ : image;
   const int frame = icon ? 1 : StateButtonFrame(State, skinButton_->Visibility);
   // The button goes over the title as it was before any button was drawn,
   // so see-through pixels of one state never show another state's.
@@ -74,7 +73,7 @@ void TWinSysButton::Paint() {
       CopyPixels(piece, over.Left - BoundsRect.Left, over.Top - BoundsRect.Top, bar->Background,
                  over.Offset(-bar->BarRect.Left, -bar->BarRect.Top));
   }
-  DrawSkinFrame(piece, Rect(0, 0, w, h), face, true, frame);
+  DrawTitleButton(piece, Rect(0, 0, w, h), {skinButton_, &image, FrameCount()}, frame);
   HDC dc = GetWindowDC(wnd);
   if (!dc) return;
   {

@@ -30,7 +30,7 @@ void TWinSkinForm::BuildRegion() {
   if (regionSet_ && w == regionSize_.cx && h == regionSize_.cy && mdiRole_ != mrChild && stage_ != stReskin) return;
 
   bool shaped = false;
-  for (int i = bdLeft; i <= bdBottom; ++i) shaped = shaped || skin_->Borders[i]->Trans != 0;
+  for (int i = bdLeft; i <= bdBottom; ++i) shaped = shaped || skin_->Borders[i]->Style.KeyedRegion;
   TGdiRegion shape;
   if (!shaped) {
     shape = RectRegion(0, 0, w, h);
@@ -47,7 +47,7 @@ void TWinSkinForm::BuildRegion() {
     if (facts_.Kind != frPopup) {
       // A keyed part at least two pixels deep becomes its opaque pixels.
       const auto part = [&](TFramePart p, const TRect& r, int depth) {
-        if (skin_->Borders[p]->Trans != 1 || depth < 2 || r.IsEmpty()) return whole(r);
+        if (!skin_->Borders[p]->Style.KeyedRegion || depth < 2 || r.IsEmpty()) return whole(r);
         TBitmap bitmap(r.Width(), r.Height());
         DrawBorderPart(bitmap, bitmap.BoundsRect(), *skin_, p, facts_.Active);
         return CreateRegionFromBitmap(bitmap, r.Left, r.Top, 1, 1, 1, TransparentKeyColour);

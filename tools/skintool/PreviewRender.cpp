@@ -43,7 +43,6 @@ constexpr int RestingFrame = 1;
 constexpr TRect TabPageRing{4, 5, 4, 4};
 
 bool HasImage(const TDataSkinObject* e) { return e != nullptr && !e->Bitmap.Empty(); }
-int Frames(const TDataSkinObject& e) { return std::max(1, e.FrameCount); }
 TRect Inflate(TRect r, int dx, int dy) { return {r.Left - dx, r.Top - dy, r.Right + dx, r.Bottom + dy}; }
 
 void FillRect(TBitmap& b, const TRect& r, TColor c) { b.FillRect(r, ColorToRGB(c)); }
@@ -405,7 +404,7 @@ void TPainter::KeyBorders(TBitmap& picture, int ox, int oy) {
       bool hole = false;
       for (int i = 0; i < 4 && !hole; ++i) {
         const TRect& pr = parts[i];
-        hole = skin_.Borders[index[i]]->Trans == 1 && x >= pr.Left && x < pr.Right && y >= pr.Top && y < pr.Bottom &&
+        hole = skin_.Borders[index[i]]->Style.KeyedRegion && x >= pr.Left && x < pr.Right && y >= pr.Top && y < pr.Bottom &&
                ((p >> 16) & 0xFF) == 255 && ((p >> 8) & 0xFF) <= 1 && (p & 0xFF) == 255;
       }
       if (!hole) picture.ScanLine(oy + y)[ox + x] = p;

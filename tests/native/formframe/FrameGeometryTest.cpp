@@ -6,13 +6,14 @@
 #include "formframe/FrameLayout.h"
 #include "formframe/FrameMetrics.h"
 #include "skinmodel/SkinModel.h"
+#include "skinmodel/SkinRules.h"
 
 using namespace pelorin;
 
 namespace {
 void SetBorder(TSkinModel& skin, int index, int w, int h, int frames) {
   skin.Borders[index]->Bitmap.SetSize(w, h);
-  skin.Borders[index]->FrameCount = frames;
+  skin.Borders[index]->Style.Frames = BoundedFrames(frames);
 }
 }  // namespace
 
@@ -146,7 +147,7 @@ TEST(FrameLayout, PartsCaptionAndButtonsFromOneQuery) {
   const auto add = [&](int action, int align, int x, int visibility) {
     auto& b = *skin.SysButtons.emplace_back(std::make_unique<TDataSkinSysButton>());
     b.Action = action, b.Align = align, b.XCoord = x, b.YCoord = 5, b.Visibility = visibility, b.Visibility1 = 200;
-    if (action != sbaIconA) b.Bitmap.SetSize(60, 16), b.FrameCount = 3;
+    if (action != sbaIconA) b.Bitmap.SetSize(60, 16), b.Style.Frames = 3;
     return &b;
   };
   add(0, 1, 30, 0);         // close, 20 wide, from the right

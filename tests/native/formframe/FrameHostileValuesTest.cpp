@@ -21,7 +21,7 @@ TEST(HostileFrameValues, FrameEdgesAreBoundedAndNoSizeComesBackNegative) {
   skin.Borders[bdRight]->Bitmap.SetSize(12, 10);
   skin.Borders[bdTop]->Bitmap.SetSize(10, 4000);
   skin.Borders[bdBottom]->Bitmap.SetSize(10, 60);
-  skin.Borders[bdBottom]->FrameCount = 2;
+  skin.Borders[bdBottom]->Style.Frames = 2;
   const TFrameMetrics m = MeasureFrame(skin, frSizeable, 0);
   EXPECT_EQ(m, (TFrameMetrics{MaxFrameEdge, MaxFrameEdge, 12, 30, 0}));
   // A window squeezed below its frame while skinned.

@@ -189,12 +189,14 @@ TEST(SkinParser, ElementSectionsAndFrameCounts) {
 TEST(SkinParser, StylesNormaliseEachElementsKeys) {
   using F = TElementFill;
   using S = TElementSlicing;
-  // Records nothing has parsed draw one frame stretched, opaque, unsliced strips.
+  // Records nothing has parsed draw one frame stretched and opaque; the
+  // model's fixed records take their place's style (the top border stacks
+  // its frames and tiles, as without keys; the caption back is a keyed strip).
   TParsed p;
   const TElementStyle plain{F::Stretch, false, 1, false, S::NineSlice, false};
   EXPECT_EQ(TDataSkinObject().Style, plain);
-  EXPECT_EQ(p.model.Borders[bdTop]->Style, plain);
-  EXPECT_EQ(p.model.Title->Style, plain);
+  EXPECT_EQ(p.model.Borders[bdTop]->Style, (TElementStyle{F::Tile, false, 1, true, S::NineSlice, false}));
+  EXPECT_EQ(p.model.Title->Style, TitleStyle());
 
   const std::string huge = "2147483647";
   p.Parse("[Personality]\nLeftStretch=1\nLeftTrans=0\nLeftFrame=-4\nRightStretch=2\nRightTrans=2\nRightFrame=" +
