@@ -201,21 +201,17 @@ private:
   HWND lastMdiChild_ = nullptr;
   TWndMethod savedFormProc_;
   bool consumed_ = false;
-  bool skinRequested_ = false;
   bool hoverOn_ = false;
   std::unique_ptr<TFont> captionFont_;
   std::string captionSuffix_ = "   ";
-  std::string windowText_, windowClass_;
   std::wstring caption_;  // the window text and suffix, valid while captionKnown_
   bool captionKnown_ = false;
   TSize captionSize_{};  // caption_ measured, valid while captionSizeKnown_
   bool captionSizeKnown_ = false;
-  bool sysStylesRestored_ = true;
 
   TFrameFacts facts_;  // styles, kind, active: what visibility rules read
   TFrameMetrics metrics_;
   TRect clientRect_;
-  TRect windowRect_;
   TRect captionTextRect_;
   TSize unskinnedFrame_{};
   TSize regionSize_{};

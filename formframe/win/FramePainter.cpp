@@ -78,7 +78,7 @@ void TWinSysButton::Paint() {
   if (!dc) return;
   {
     // A button reaching into the client area is cut at it, as the frame is.
-    TSavedDC saved(dc);
+    TDCStateGuard saved(dc);
     const TRect client = form_.ClientInWindow();
     ExcludeClipRect(dc, client.Left, client.Top, client.Right, client.Bottom);
     BitBlt(dc, BoundsRect.Left, BoundsRect.Top, w, h, static_cast<HDC>(piece.DC()), 0, 0, SRCCOPY);
@@ -195,7 +195,7 @@ void TWinSkinForm::DrawCaptionText(TBitmap& target, const TRect& draw, TColor co
   HDC dc = static_cast<HDC>(target.DC());
   if (!dc) return;
   {
-    TSavedDC saved(dc);
+    TDCStateGuard saved(dc);
     SetBkMode(dc, TRANSPARENT);
     if (captionFont_) SelectObject(dc, captionFont_->Handle());
     SetTextColor(dc, ToColorRef(colour));
@@ -211,7 +211,6 @@ void TWinSkinForm::PaintFrame(HDC dc) {
   if (mdiRole_ == mrChild && facts_.State != nwNormal) return;
   RECT wr;
   GetWindowRect(wnd_, &wr);
-  windowRect_ = ToRect(wr);
   const int w = wr.right - wr.left, h = wr.bottom - wr.top;
   if (w <= 0 || h <= 0) return;
   TBitmap& frame = FrameBuffer(w, h);
@@ -224,7 +223,7 @@ void TWinSkinForm::PaintFrame(HDC dc) {
 
   HDC target = dc ? dc : GetWindowDC(wnd_);
   if (target) {
-    TSavedDC saved(target);
+    TDCStateGuard saved(target);
     const TRect& client = layout.Client;
     ExcludeClipRect(target, client.Left, client.Top, client.Right, client.Bottom);
     BitBlt(target, 0, 0, w, h, static_cast<HDC>(frame.DC()), 0, 0, SRCCOPY);

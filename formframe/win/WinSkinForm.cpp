@@ -91,11 +91,7 @@ void TWinSkinForm::AttachWindow(HWND hwnd) {
   const auto exStyle = static_cast<uint32_t>(GetWindowLongPtrW(wnd_, GWL_EXSTYLE));
   systemMenu_ = GetSystemMenu(wnd_, FALSE);
   LoadFormIcon();
-  wchar_t text[512] = {};
-  GetWindowTextW(wnd_, text, 512);
-  windowText_.assign(text, text + wcslen(text));  // kept for diagnostics only
   captionKnown_ = false;
-  windowClass_ = WindowClassName(wnd_);
 
   RECT wr, cr;
   GetWindowRect(wnd_, &wr);
@@ -207,7 +203,6 @@ void TWinSkinForm::UpdateWindowState() {
 void TWinSkinForm::SetSysStyles(bool restore) {
   if (!wnd_) return;
   if (!restore && mdiRole_ == mrChild && FrameManagerLink().MdiMax()) return;
-  sysStylesRestored_ = restore;
   const auto style = static_cast<uint32_t>(GetWindowLongPtrW(wnd_, GWL_STYLE));
   const uint32_t wanted = StyleWithSysStyles(style, facts_.SavedStyles, restore);
   if (wanted != style) SetWindowLongPtrW(wnd_, GWL_STYLE, static_cast<LONG_PTR>(wanted));
@@ -253,7 +248,6 @@ void TWinSkinForm::FrameChanged() {
 }
 
 void TWinSkinForm::Activate() {
-  skinRequested_ = true;
   // A skin that failed to load has no frame to fit: the window keeps its own
   // until a loaded skin is applied.
   if (!skin_ || skin_->Empty) return;

@@ -11,12 +11,12 @@
 #include "paint/PieceBlit.h"
 #include "paint/win/DibBlit.h"
 #include "paint/win/GdiHandles.h"
+#include "skinbase/win/WinGeometry.h"
 #include "skinmodel/SkinModel.h"
 
 namespace pelorin {
 
 namespace {
-RECT ToRECT(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
 TRect FromRECT(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 // Splits "caption<TAB>shortcut" as native menus hold them.

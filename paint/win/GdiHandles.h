@@ -88,19 +88,4 @@ private:
   HGDIOBJ old_;
 };
 
-// Saves a DC's whole state (clip region, selections, colours) and restores it.
-class TSavedDC {
-public:
-  explicit TSavedDC(HDC dc) : dc_(dc), id_(SaveDC(dc)) {}
-  TSavedDC(const TSavedDC&) = delete;
-  TSavedDC& operator=(const TSavedDC&) = delete;
-  ~TSavedDC() {
-    if (id_) RestoreDC(dc_, id_);
-  }
-
-private:
-  HDC dc_;
-  int id_;
-};
-
 }  // namespace pelorin

@@ -3,6 +3,7 @@
 
 #include "paint/Composition.h"
 #include "paint/win/DibBlit.h"
+#include "host/win/Graphics.h"
 #include "paint/win/GdiHandles.h"
 
 namespace pelorin {
@@ -29,7 +30,7 @@ void Draw(HDC dc, const TRect& destRect, const TBitmap& source, const TCompositi
     BlitKeyed(dc, visible.Left, visible.Top, scratch, scratch.BoundsRect(), TransparentKeyColour);
   } else if (!composition.Hole.IsEmpty()) {
     const TRect hole = composition.Hole.Offset(destRect.Left, destRect.Top);
-    TSavedDC saved(dc);
+    TDCStateGuard saved(dc);
     ExcludeClipRect(dc, hole.Left, hole.Top, hole.Right, hole.Bottom);
     BlitOpaque(dc, visible.Left, visible.Top, scratch);
   } else {
