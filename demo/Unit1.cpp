@@ -94,9 +94,12 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   Dialog3 = Find<TColorDialog>(*this, "Dialog3");
   Dialog4 = Find<TPrintDialog>(*this, "Dialog4");
   Timer1 = Find<TTimer>(*this, "Timer1");
+  StatusBar1 = Find<TStatusBar>(*this, "StatusBar1");
   if (!(PageControl1 && ComboBox1 && Button4 && StringGrid1 && ProgressBar1 && ImageList1 && MainMenu1 && sd1 &&
-        sd2 && SkinStore1 && Dialog1 && Dialog2 && Dialog3 && Dialog4 && Timer1))
+        sd2 && SkinStore1 && Dialog1 && Dialog2 && Dialog3 && Dialog4 && Timer1 && StatusBar1))
     throw EReadError("The main form's form file lacks one of its components.");
+  for (int i = 0; i < StatusBar1->PanelCount(); ++i) designedPanels_.push_back(StatusBar1->Panel(i));
+  sd1->OnLoadError = [this](TObject*, const TSkinLoadError& error) { ShowSkinLoadError(error); };
   // The stored skins travel as resources of their own; the form file keeps their names.
   for (int i = 0; i < SkinStore1->Store()->Count(); ++i) {
     const std::string bytes = ResourceText(("SKIN" + std::to_string(i)).c_str());
@@ -148,8 +151,17 @@ bool TForm1::SelectSkinFile(const std::string& name) {
   return false;
 }
 
+void TForm1::ShowSkinLoadError(const TSkinLoadError& error) {
+  StatusBar1->SetPanels({{"Skin not loaded: " + error.Text(), StatusBar1->Width()}});
+}
+
+void TForm1::ShowSkinLoaded() {
+  if (!sd1->Empty && StatusBar1->PanelCount() != int(designedPanels_.size())) StatusBar1->SetPanels(designedPanels_);
+}
+
 void TForm1::ComboBox1Click(TObject*) {
   sd1->SetSkinFile(SkinsFolder() + ComboBox1->Text());
+  ShowSkinLoaded();
   StringGrid1->SetFixedColor(sd1->colors[csButtonFace]);
   if (!sd1->Active()) sd1->SetActive(true);
 }
@@ -158,6 +170,7 @@ void TForm1::LoadBtnClick(TObject*) {
   Dialog1->Filter = "Skin files (*.skn)|*.SKN";
   Dialog1->InitialDir = SkinsFolder();
   if (Dialog1->Execute()) sd1->SetSkinFile(Dialog1->FileName);
+  ShowSkinLoaded();
   if (!sd1->Active()) sd1->SetActive(true);
 }
 
@@ -168,6 +181,7 @@ void TForm1::Button2Click(TObject*) {
 
 void TForm1::Skin12Click(TObject* sender) {
   if (auto* item = dynamic_cast<TComponent*>(sender)) sd1->LoadFromStore(*SkinStore1, item->Tag());
+  ShowSkinLoaded();
 }
 
 void TForm1::Skin21Click(TObject*) { Dialog2->Execute(); }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "host/win/Buttons.h"
 #include "host/win/ComCtrls.h"
@@ -37,6 +38,7 @@ public:
   TColorDialog* Dialog3 = nullptr;
   TPrintDialog* Dialog4 = nullptr;
   TTimer* Timer1 = nullptr;
+  TStatusBar* StatusBar1 = nullptr;
 
   void FormCreate(TObject* sender);
   void ComboBox1Click(TObject* sender);
@@ -58,6 +60,13 @@ public:
   // Switches sd1 to the skins-folder file whose name starts with name
   // (case-insensitive); false when there is none.
   bool SelectSkinFile(const std::string& name);
+
+private:
+  // The status bar tells why a skin did not load (its designed panels come
+  // back with the next skin that does).
+  void ShowSkinLoadError(const TSkinLoadError& error);
+  void ShowSkinLoaded();
+  std::vector<TStatusPanel> designedPanels_;
 };
 
 // The form classes and their handlers, known to the form-file reader.

@@ -38,15 +38,19 @@ void TSkinData::SetSkinFile(const std::string& value) {
     if (!value.empty() && SkinStream.GetSize() > 0) SkinStream.Clear();
     return;
   }
+  loadError_ = {};
+  if (value.empty()) return;
   std::error_code ec;
-  if (value.empty() || !std::filesystem::is_regular_file(std::filesystem::path(value), ec)) return;
+  if (!std::filesystem::is_regular_file(std::filesystem::path(value), ec))
+    return LoadFailed(value, std::filesystem::exists(std::filesystem::path(value), ec) ? "not a file"
+                                                                                        : "the file does not exist");
   {
     TFileStream file(value, fmOpenRead | fmShareDenyNone);
     SkinStream.Clear();
     SkinStream.CopyFrom(file, 0);
     SkinStream.SetPosition(0);
   }
-  LoadSkin();
+  LoadSkin(value);
   SkinChanged();
 }
 
@@ -59,16 +63,27 @@ void TSkinData::LoadFromStore(TSkinStore& store, int index) {
   TSkinCollectionItem* item = store.Store()->Item(index);  // a negative index raises here
   Empty = true;
   SkinStream.Assign(item->Data.Memory(), item->Data.Bytes().size());
-  LoadSkin();
+  LoadSkin("skin store item " + std::to_string(index));
   SkinChanged();
 }
 
-void TSkinData::LoadSkin() {
+void TSkinData::LoadSkin(const std::string& source) {
   Empty = true;
+  loadError_ = {};
   // Nothing stored is no skin, not a damaged archive.
   if (Designing() || SkinStream.GetSize() == 0) return;
   SkinStream.SetPosition(0);
-  LoadSkinArchive(SkinStream);
+  try {
+    if (!LoadSkinArchive(SkinStream)) LoadFailed(source, "not a skin archive this version reads (refused)");
+  } catch (const std::exception& e) {
+    LoadFailed(source, e.what());
+    throw;
+  }
+}
+
+void TSkinData::LoadFailed(const std::string& source, const std::string& reason) {
+  loadError_ = {source, reason};
+  if (OnLoadError) OnLoadError(this, loadError_);
 }
 
 void TSkinData::SkinChanged() {
@@ -107,7 +122,7 @@ void TSkinData::ReadSkinStream(TStream& stream) {
     stream.ReadBuffer(SkinStream.Memory(), n);
     SkinStream.SetPosition(0);
   }
-  if (!Designing()) LoadSkin();
+  if (!Designing()) LoadSkin("stored skin");
 }
 
 void TSkinData::WriteSkinStream(TStream& stream) const {

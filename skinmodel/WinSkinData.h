@@ -3,6 +3,7 @@
 // manager when skinning starts, stops or must be redone.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "host/core/Component.h"
@@ -13,6 +14,18 @@
 namespace pelorin {
 
 class TSkinStore;
+
+// Why the last load left a skin data component without a skin. Source names
+// where the bytes came from (the skin file, "stored skin", "skin store item
+// N"); Reason is empty after a load that worked or when no skin was asked for.
+struct TSkinLoadError {
+  std::string Source;
+  std::string Reason;
+  explicit operator bool() const { return !Reason.empty(); }
+  // "<source>: <reason>", for a status line or a log.
+  std::string Text() const { return Source.empty() ? Reason : Source + ": " + Reason; }
+};
+using TSkinLoadErrorEvent = std::function<void(TObject* sender, const TSkinLoadError& error)>;
 
 class TSkinData : public TComponent, public TSkinModel {
 public:
@@ -31,6 +44,11 @@ public:
   TSkinFormType SkinFormtype = sfMainform;
   TOnFormSkin OnFormSkin;
   TNotifyEvent OnSkinChanged;
+  // A load failed (missing file, refused or damaged archive): the component
+  // stays Empty and the program stays unskinned; this says why. Errors that
+  // the load raises still reach the caller after the event.
+  TSkinLoadErrorEvent OnLoadError;
+  const TSkinLoadError& LoadError() const { return loadError_; }
 
   const std::string& SkinFile() const { return skinFile_; }
   // Marks the skin empty, then, at run time and if the file exists, loads it
@@ -61,8 +79,9 @@ public:
   void Loaded() override;
 
 protected:
-  // Decompresses and parses SkinStream (at run time only).
-  void LoadSkin();
+  // Decompresses and parses SkinStream (at run time only); source names the
+  // bytes in a load error.
+  void LoadSkin(const std::string& source);
   // Announces a newly loaded skin to the manager.
   void SkinChanged();
   // The skinners drawing with this skin let go of its title-bar buttons.
@@ -72,8 +91,11 @@ private:
   bool Designing() const { return HasState(csDesigning); }
   bool Reading() const { return HasState(csLoading) || HasState(csReading); }
 
+  void LoadFailed(const std::string& source, const std::string& reason);
+
   std::string skinFile_;
   bool active_ = false;
+  TSkinLoadError loadError_;
 };
 
 }  // namespace pelorin

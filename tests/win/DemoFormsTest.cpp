@@ -158,10 +158,18 @@ TEST_F(DemoForms, HandlersBoundByNameDoTheirWork) {
   skin5->OnClick(skin5);
   EXPECT_EQ(f.sd1->SkinStream.GetSizeConst(), f.SkinStore1->Store()->Item(4)->Data.GetSizeConst());
 
+  // A skin file that is not there: the status bar says why nothing changed,
+  // and the designed panels come back with the next skin that loads.
+  f.sd1->SetSkinFile(SkinsFolder() + "no-such-skin.skn");
+  auto* status = Get<TStatusBar>(f, "StatusBar1");
+  ASSERT_EQ(status->PanelCount(), 1);
+  EXPECT_EQ(status->Panel(0).Text, "Skin not loaded: " + SkinsFolder() + "no-such-skin.skn: the file does not exist");
+
   // A skin file from the combo box.
   ASSERT_TRUE(f.SelectSkinFile(f.ComboBox1->Items()[0]));
   EXPECT_FALSE(f.sd1->Empty);
   EXPECT_NE(f.sd1->SkinFile().find(f.ComboBox1->Items()[0]), std::string::npos);
+  EXPECT_EQ(status->PanelCount(), 3);
 
   // The message box, and the fault raised by the exception button.
   SendMessageW(Get<TButton>(f, "MessageBtn")->Handle(), BM_CLICK, 0, 0);

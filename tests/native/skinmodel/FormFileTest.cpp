@@ -5,10 +5,11 @@
 #include "manager/ManagerCore.h"
 #include "skinmodel/WinSkinData.h"
 #include "skinmodel/WinSkinStore.h"
-#include "TestSkins.h"
+#include "tests/support/BmpFiles.h"
+#include "tests/support/SkinFixtures.h"
 
 using namespace pelorin;
-using namespace pelorin::test;
+using namespace pelorin::testing;
 
 TEST(FormFile, TextFormatRoundTrip) {
   const std::string text =
@@ -28,7 +29,7 @@ TEST(FormFile, TextFormatRoundTrip) {
   EXPECT_EQ(o.Props[2].Value.Text, "It's\r\ntwo lines");
   EXPECT_EQ(o.Props[5].Value.Set, (std::vector<std::string>{"xcMainMenu", "xcTab"}));
   ASSERT_EQ(o.Props[7].Value.Items.size(), 2u);
-  EXPECT_EQ(o.Props[7].Value.Items[0][1].Value.Binary, (Bytes{0x00, 0xFF, 0x10}));
+  EXPECT_EQ(o.Props[7].Value.Items[0][1].Value.Binary, (TBytes{0x00, 0xFF, 0x10}));
   EXPECT_EQ(o.Props[8].Name, "Strings.Lines");
   ASSERT_EQ(o.Children.size(), 1u);
   EXPECT_EQ(o.Children[0].Children[0].Name, "Deeper");
@@ -50,7 +51,7 @@ TEST(FormFile, TextFormatRoundTrip) {
 TEST(FormFile, SkinComponentsKeepTheirBytes) {
   DestroySkinManager();
   RegisterSkinModelClasses();
-  const Bytes skn = SkinArchive({{"s.ini", TextBytes("[Colours]\nButtonFace=1 2 3\n")}});
+  const TBytes skn = PackFiles({{"s.ini", TextBytes("[Colours]\nButtonFace=1 2 3\n")}});
   std::string text;
   {
     TComponent form(nullptr);

@@ -4,17 +4,18 @@
 #include <filesystem>
 #include <sstream>
 
-#include "TestSkins.h"
+#include "tests/support/BmpFiles.h"
+#include "tests/support/SkinFixtures.h"
 #include "tools/skintool/Commands.h"
 
 using namespace pelorin;
-using namespace pelorin::test;
+using namespace pelorin::testing;
 
 TEST(SkintoolInfo, PrintsTheParsedModel) {
   const auto file = std::filesystem::temp_directory_path() / "pelorin_info_test.skn";
   const std::string ini = "[Colours]\nButtonFace=16 32 48\n[Button0]\nAction=-1\nButtonImage=b.bmp\n"
                           "[Tabs]\nImage=b.bmp\n[Se\xe9]\n";
-  Bytes skn = SkinArchive({{"Blue Skin.ini", TextBytes(ini)}, {"b.bmp", BmpFile(60, 18)}});
+  TBytes skn = PackFiles({{"Blue Skin.ini", TextBytes(ini)}, {"b.bmp", BmpFile(60, 18)}});
   TMemoryStream s;
   s.Assign(skn.data(), skn.size());
   s.SaveToFile(file.string());

@@ -10,16 +10,17 @@
 #include "skinfile/Lzh.h"
 #include "skinmodel/WinSkinData.h"
 #include "skinmodel/WinSkinStore.h"
-#include "TestSkins.h"
+#include "tests/support/BmpFiles.h"
+#include "tests/support/SkinFixtures.h"
 
 using namespace pelorin;
-using namespace pelorin::test;
+using namespace pelorin::testing;
 
 namespace {
 
 const std::string kIni = "[Colours]\nButtonFace=1 2 3\n[Button0]\nButtonImage=b.bmp\n[Tabs]\nImage=Skins\\Tab.bmp\n";
 
-Bytes GoodSkin() { return SkinArchive({{"My Skin.ini", TextBytes(kIni)}, {"b.bmp", BmpFile(60, 18)}, {"tab.bmp", BmpFile(10, 5)}}); }
+TBytes GoodSkin() { return PackFiles({{"My Skin.ini", TextBytes(kIni)}, {"b.bmp", BmpFile(60, 18)}, {"tab.bmp", BmpFile(10, 5)}}); }
 
 struct TCountingSkinner : TManagedSkinner {
   int* cleared;
@@ -41,7 +42,7 @@ protected:
     DestroySkinManager();
   }
   static std::vector<TManagerAction> Posted() { return SkinManager()->PostedActions(); }
-  static void Load(TSkinData& d, const Bytes& skn) {
+  static void Load(TSkinData& d, const TBytes& skn) {
     TMemoryStream form;
     form.WriteInt32LE(static_cast<int32_t>(skn.size()));
     form.WriteBuffer(skn.data(), skn.size());
@@ -95,11 +96,11 @@ TEST_F(SkinDataTest, LoadsArchivesFromMemory) {
   EXPECT_TRUE(Posted().empty());         // form reading sends nothing
 
   // No description: a clear error, Empty, and no request.
-  EXPECT_THROW(Load(d, SkinArchive({{"b.bmp", BmpFile(2, 2)}})), ESkinLoadError);
+  EXPECT_THROW(Load(d, PackFiles({{"b.bmp", BmpFile(2, 2)}})), ESkinLoadError);
   EXPECT_TRUE(d.Empty);
 
   // A refused archive shows the reader's message and stays Empty.
-  Bytes container(16, 0);
+  TBytes container(16, 0);
   container[0] = 0x1F;  // version 31
   TMemoryStream plain, skn;
   plain.Assign(container.data(), container.size());
@@ -107,10 +108,11 @@ TEST_F(SkinDataTest, LoadsArchivesFromMemory) {
   Load(d, skn.Bytes());
   EXPECT_TRUE(d.Empty);
   ASSERT_EQ(boxes_.size(), 1u);
+  EXPECT_EQ(d.LoadError().Text(), "stored skin: not a skin archive this version reads (refused)");
 
   // Garbage is refused or raises, and never counts as a skin.
   Load(d, GoodSkin());
-  Bytes junk = {0x10, 0, 0, 0, 1, 2, 3};
+  TBytes junk = {0x10, 0, 0, 0, 1, 2, 3};
   try {
     Load(d, junk);
   } catch (const Exception&) {
@@ -140,10 +142,10 @@ TEST_F(SkinDataTest, ALoadReplacesEveryRecordOrNone) {
 
   // The tab image, read after the title-bar buttons, is damaged: nothing of
   // the load stays, and the skinners keep their buttons on the old records.
-  Bytes tab = BmpFile(10, 5);
+  TBytes tab = BmpFile(10, 5);
   tab[28] = 7;  // bits per pixel
   const std::string ini = "[Colours]\nButtonFace=4 5 6\n[Button0]\nAction=1\n[Button1]\nAction=2\n";
-  EXPECT_THROW(Load(d, SkinArchive({{"a.ini", TextBytes(ini + "[Tabs]\nImage=tab.bmp\n")}, {"tab.bmp", tab}})),
+  EXPECT_THROW(Load(d, PackFiles({{"a.ini", TextBytes(ini + "[Tabs]\nImage=tab.bmp\n")}, {"tab.bmp", tab}})),
                EInvalidGraphic);
   EXPECT_TRUE(d.Empty);
   EXPECT_EQ(cleared, 1);
@@ -155,7 +157,7 @@ TEST_F(SkinDataTest, ALoadReplacesEveryRecordOrNone) {
   EXPECT_EQ(d.Tab->Bitmap.Width(), 10);
 
   // A whole load replaces all of them, optional records coming and going.
-  Load(d, SkinArchive({{"b.ini", TextBytes(ini + "[MenuItem]\nImage=m.bmp\n")}, {"m.bmp", BmpFile(15, 4)}}));
+  Load(d, PackFiles({{"b.ini", TextBytes(ini + "[MenuItem]\nImage=m.bmp\n")}, {"m.bmp", BmpFile(15, 4)}}));
   ASSERT_FALSE(d.Empty);
   EXPECT_EQ(cleared, 2);
   for (const void* now : Records(d)) EXPECT_TRUE(!now || std::count(first.begin(), first.end(), now) == 0);
@@ -180,7 +182,7 @@ TEST_F(SkinDataTest, RequestRules) {
   const auto file = std::filesystem::temp_directory_path() / "pelorin_skindata_test.skn";
   {
     TMemoryStream s;
-    Bytes skn = GoodSkin();
+    TBytes skn = GoodSkin();
     s.Assign(skn.data(), skn.size());
     s.SaveToFile(file.string());
   }
@@ -197,18 +199,34 @@ TEST_F(SkinDataTest, RequestRules) {
   // Not started yet: the requests switch skinning directly.
   EXPECT_TRUE(SkinManager()->Active);
 
-  // A missing file empties the skin but keeps the records and sends nothing.
+  EXPECT_FALSE(d.LoadError());
+
+  // A missing file empties the skin but keeps the records and sends nothing;
+  // the program learns why.
+  std::vector<std::string> errors;
+  d.OnLoadError = [&](TObject* sender, const TSkinLoadError& e) {
+    EXPECT_EQ(sender, &d);
+    errors.push_back(e.Text());
+  };
   d.SetSkinFile((file.string() + ".missing"));
   EXPECT_TRUE(d.Empty);
   EXPECT_EQ(d.SysButtons.size(), 4u);
   EXPECT_EQ(Posted().size(), 3u);
+  EXPECT_EQ(d.LoadError().Source, file.string() + ".missing");
+  EXPECT_EQ(errors, (std::vector<std::string>{file.string() + ".missing: the file does not exist"}));
 
-  // A load without a description raises and sends nothing.
+  // A load without a description raises and sends nothing; the reason is kept.
   TSkinStore store(nullptr);
-  Bytes noIni = SkinArchive({{"a.bmp", BmpFile(1, 1)}});
+  TBytes noIni = PackFiles({{"a.bmp", BmpFile(1, 1)}});
   store.Store()->AddItem()->Data.Assign(noIni.data(), noIni.size());
   EXPECT_THROW(d.LoadFromStore(store, 0), ESkinLoadError);
   EXPECT_EQ(Posted().size(), 3u);
+  EXPECT_EQ(d.LoadError().Source, "skin store item 0");
+  EXPECT_NE(d.LoadError().Reason.find("description"), std::string::npos);
+  EXPECT_EQ(errors.size(), 2u);
+  // Asking for no skin is no error.
+  d.SetSkinFile("");
+  EXPECT_FALSE(d.LoadError());
   std::filesystem::remove(file);
 
   // Once started, requests stay pending for the platform's deferral.
@@ -226,7 +244,7 @@ TEST_F(SkinDataTest, OnlyMainFormComponentsDriveSkinning) {
   Load(*dialog, GoodSkin());
   dialog->SetActive(false);
   TSkinStore store(nullptr);
-  Bytes skn = GoodSkin();
+  TBytes skn = GoodSkin();
   store.Store()->AddItem()->Data.Assign(skn.data(), skn.size());
   dialog->LoadFromStore(store, 0);
   EXPECT_FALSE(dialog->Empty);
@@ -290,12 +308,12 @@ TEST_F(SkinDataTest, SkinStreamProperty) {
   TSkinData d(nullptr);
   TMemoryStream out;
   d.WriteSkinStream(out);
-  EXPECT_EQ(out.Bytes(), (Bytes{0, 0, 0, 0}));
+  EXPECT_EQ(out.Bytes(), (TBytes{0, 0, 0, 0}));
 
   Load(d, GoodSkin());
   out.Clear();
   d.WriteSkinStream(out);
-  Bytes skn = GoodSkin();
+  TBytes skn = GoodSkin();
   ASSERT_EQ(out.GetSize(), int64_t(4 + skn.size()));
   EXPECT_TRUE(std::equal(skn.begin(), skn.end(), out.Bytes().begin() + 4));
 

@@ -7,16 +7,17 @@
 #include "host/core/StringList.h"
 #include "skinmodel/SkinModel.h"
 #include "skinmodel/SkinRules.h"
-#include "TestSkins.h"
+#include "tests/support/BmpFiles.h"
+#include "tests/support/SkinFixtures.h"
 
 using namespace pelorin;
-using namespace pelorin::test;
+using namespace pelorin::testing;
 
 namespace {
 
 // Parses text with the given archive files (names as stored: lower case).
 struct TParsed {
-  std::map<std::string, Bytes> files;
+  std::map<std::string, TBytes> files;
   TSkinModel model;
   void Parse(const std::string& text) {
     model.ParseSkin(TIniFile::FromText(text), [this](const std::string& name, TMemoryStream& dest) {
