@@ -1,9 +1,12 @@
 // The hello example, run as its own process as a user would run it, comes up
-// skinned: linking the library and activating a skin is all it does.
+// skinned: linking the library and activating a skin is all it does. The
+// program is the one this build made, or PELORIN_HELLO_EXE (the example built
+// as an outside project).
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "tests/support/win/Pump.h"
@@ -18,7 +21,8 @@ std::wstring WinePath(const std::string& linuxPath) {
 }
 
 TEST(ExampleHello, ComesUpSkinnedAndCloses) {
-  const std::wstring exe = WinePath(PELORIN_BINARY_DIR "/examples/hello/hello.exe");
+  const char* given = std::getenv("PELORIN_HELLO_EXE");
+  const std::wstring exe = WinePath(given && *given ? given : PELORIN_BINARY_DIR "/examples/hello/hello.exe");
   const std::wstring skin = WinePath(PELORIN_BINARY_DIR "/skins/slate.skn");
   std::wstring command = L"\"" + exe + L"\" \"" + skin + L"\"";
   STARTUPINFOW si{};
