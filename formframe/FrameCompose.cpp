@@ -44,10 +44,15 @@ void ComposeTitleButtons(TBitmap& target, const TFrameLayout& l) {
   }
 }
 
+void ComposeTitleGap(TBitmap& target, const TSkinModel& skin, const TFrameLayout& l) {
+  if (skin.FaceBrush.Exists() && !l.TitleGap.IsEmpty()) target.FillRect(l.TitleGap, skin.FaceBrush.Color());
+}
+
 void ComposeFrame(TBitmap& target, const TSkinModel& skin, const TFrameLayout& l, const TCaptionTextDraw& text) {
   ComposeSideBorders(target, skin, l);
   ComposeTitle(target, skin, l, text);
   ComposeTitleButtons(target, l);
+  ComposeTitleGap(target, skin, l);
 }
 
 }  // namespace pelorin

@@ -27,6 +27,9 @@ void ComposeSideBorders(TBitmap& target, const TSkinModel& skin, const TFrameLay
 void ComposeTitle(TBitmap& target, const TSkinModel& skin, const TFrameLayout& layout, const TCaptionTextDraw& text);
 // The placed title-bar buttons at rest; the MDI buttons belong to the menu bar.
 void ComposeTitleButtons(TBitmap& target, const TFrameLayout& layout);
+// The gap under a title lower than the system's, in the skin's face brush
+// (nothing before a skin made its brush); the menu bar goes over it after.
+void ComposeTitleGap(TBitmap& target, const TSkinModel& skin, const TFrameLayout& layout);
 // All of the above in painting order.
 void ComposeFrame(TBitmap& target, const TSkinModel& skin, const TFrameLayout& layout, const TCaptionTextDraw& text);
 

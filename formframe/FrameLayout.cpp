@@ -38,6 +38,7 @@ TFrameLayout LayOutFrame(const TSkinModel& skin, const TFrameQuery& q) {
   l.Bottom = Rect(m.Left, h - m.Bottom, w - m.Right, h);
   l.Client = SkinnedClientRect(Rect(0, 0, w, h), m);
   l.MenuBar = Rect(m.Left, m.Top, w - m.Right, m.Top + m.MenuBar);
+  if (q.SystemTitleHeight > m.Top + m.MenuBar) l.TitleGap = Rect(m.Left, m.Top, w - m.Right, q.SystemTitleHeight - m.MenuBar);
 
   // A title with no room keeps an empty caption at its left edge.
   if (skin.Title && !l.Title.IsEmpty()) {

@@ -38,6 +38,9 @@ struct TFrameQuery {
   TFrameMetrics Metrics;
   TSize CaptionText;  // the caption text measured on one line
   std::span<const TTitleButtonInput> Buttons;
+  // The height the system's own title and frame take above the client
+  // (caption plus sizing frame); 0 when there is no system to match.
+  int SystemTitleHeight = 0;
 };
 
 struct TButtonPlace {
@@ -52,6 +55,11 @@ struct TButtonPlace {
 struct TFrameLayout {
   bool Active = true;
   TRect Left, Right, Title, Bottom, Client, MenuBar;
+  // Below the title, down to where the system's title would end (less the
+  // menu bar): filled with the face colour before the menu bar is drawn, so
+  // a skin title lower than the system's leaves nothing stale. Empty when
+  // the skin's title and menu bar reach that far.
+  TRect TitleGap;
   TCaptionPlace Caption;
   std::vector<TButtonPlace> Buttons;  // in the order of the query's buttons
 };

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +25,7 @@ namespace pelorin {
 
 class TSkinData;
 class TForm;
+class TCustomGrid;
 class TWindowSubclass;
 class TFont;
 class TWinSkinForm;
@@ -42,7 +44,8 @@ struct TFrameManagerLink {
   // A new MDI child to offer to the manager, a destroyed one to release.
   virtual void SkinWindow(HWND) {}
   virtual void ReleaseWindow(HWND) {}
-  // An icon image to fall back on when neither the window nor its skin has one.
+  // The main skin's icon image, for windows that have no icon when their own
+  // skin has none either (the application's icon comes after it).
   virtual const TBitmap* MainIconBitmap() const { return nullptr; }
 };
 // The link in force (never null: a do-nothing link when none was set).
@@ -149,6 +152,10 @@ private:
   void CreateCaptionFont();
   void HostFormHook(TMessage& message);
   void UnsubclassAll();
+  // The host form's grids show their fixed cells in the skin's face colour
+  // while skinned; Restore gives each the colour it had before.
+  void ColourOwnedGrids(TColor face);
+  void RestoreOwnedGrids();
 
   // Layout and painting
   // The frame laid out for a window of this size in its current state; the
@@ -218,6 +225,7 @@ private:
   HMENU windowMenu_ = nullptr;
   HMENU systemMenu_ = nullptr;
   TColor savedFormColor_ = 0;
+  std::map<const TCustomGrid*, TColor> savedGridColors_;  // looked up only for grids the form owns
   bool regionSet_ = false;
   int regionBuilds_ = 0;
   TMdiRole mdiRole_ = mrNoMdi;

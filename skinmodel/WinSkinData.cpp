@@ -143,6 +143,8 @@ void TSkinData::DefineProperties(TFiler& filer) {
   filer.DefineString("SkinStore", [this] { return SkinStore(); }, [](const std::string&) {});
   filer.DefineEnum("SkinFormtype", {"sfMainform", "sfOnlyThisForm", "sfDialog"}, [this] { return int(SkinFormtype); },
                    [this](int v) { SkinFormtype = TSkinFormType(v); });
+  filer.DefineEvent("OnFormSkin", OnFormSkin);
+  filer.DefineEvent("OnSkinChanged", OnSkinChanged);
   filer.DefineBinaryProperty("SkinStream", [this](TStream& s) { ReadSkinStream(s); },
                              [this](TStream& s) { WriteSkinStream(s); }, true);
 }

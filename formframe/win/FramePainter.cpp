@@ -1,6 +1,6 @@
 // Painting the skinned frame: borders, title bar with caption text and
 // buttons, composed in one off-screen bitmap and put on the window in one
-// blit; the window icon and the caption font.
+// blit, and the caption text's measure.
 #include <windows.h>
 
 #include "formframe/FrameCompose.h"
@@ -8,7 +8,6 @@
 #include "skinbase/win/WinGeometry.h"
 #include "host/win/Graphics.h"
 #include "menus/win/WinSkinMenu.h"
-#include "paint/PaintTypes.h"
 #include "paint/PieceBlit.h"
 #include "paint/SkinPaint.h"
 #include "paint/win/GdiHandles.h"
@@ -86,26 +85,6 @@ void TWinSysButton::Paint() {
   ReleaseDC(wnd, dc);
 }
 
-void TWinSkinForm::LoadFormIcon() {
-  const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
-  formIcon_.SetSize(cx, cy);
-  formIcon_.Fill(TransparentKeyColour);
-  auto icon = reinterpret_cast<HICON>(SendMessageW(wnd_, WM_GETICON, ICON_SMALL, 0));
-  if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(wnd_, WM_GETICON, ICON_BIG, 0));
-  if (icon && formIcon_.DC()) {
-    auto copy = static_cast<HICON>(CopyImage(icon, IMAGE_ICON, cx, cy, LR_COPYFROMRESOURCE));
-    if (!copy) copy = static_cast<HICON>(CopyImage(icon, IMAGE_ICON, cx, cy, 0));
-    DrawIconEx(static_cast<HDC>(formIcon_.DC()), 0, 0, copy ? copy : icon, cx, cy, 0, nullptr, DI_NORMAL);
-    GdiFlush();
-    if (copy) DestroyIcon(copy);
-    return;
-  }
-  const TBitmap* fallback = nullptr;
-  if (skin_ && !skin_->IconBitmap.Empty()) fallback = &skin_->IconBitmap;
-  if (!fallback) fallback = FrameManagerLink().MainIconBitmap();
-  if (fallback && !fallback->Empty()) formIcon_ = *fallback;
-}
-
 TSize TWinSkinForm::WindowSize() const {
   RECT wr;
   if (!wnd_ || !GetWindowRect(wnd_, &wr)) return {};
@@ -152,6 +131,7 @@ TFrameLayout TWinSkinForm::LayOutNow(TSize window) {
   query.Metrics = metrics_;
   query.CaptionText = CaptionTextSize();
   query.Buttons = buttonInputs_;
+  query.SystemTitleHeight = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME);
   TFrameLayout layout = LayOutFrame(*skin_, query);
   captionTextRect_ = layout.Caption.Text;
   // A hidden button, or one without an image, keeps its last rectangle.
@@ -189,6 +169,7 @@ void TWinSkinForm::PaintTitleBar(TBitmap& frame, const TFrameLayout& layout) {
     titleCacheText_ = text;
   }
   ComposeTitleButtons(frame, layout);
+  ComposeTitleGap(frame, *skin_, layout);
 }
 
 void TWinSkinForm::DrawCaptionText(TBitmap& target, const TRect& draw, TColor colour) {

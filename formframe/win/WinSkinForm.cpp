@@ -8,6 +8,7 @@
 #include "skinbase/win/WindowSubclass.h"
 #include "host/win/Forms.h"
 #include "host/win/Graphics.h"
+#include "host/win/Grids.h"
 #include "host/win/Messages.h"
 #include "menus/win/WinSkinMenu.h"
 #include "skinmodel/WinSkinData.h"
@@ -75,7 +76,10 @@ void TWinSkinForm::AttachForm(TForm* form) {
     return;
   }
   savedFormColor_ = form->Color();
-  if (skin_) form->SetColor(skin_->colors[csButtonFace]);
+  if (skin_) {
+    form->SetColor(skin_->colors[csButtonFace]);
+    ColourOwnedGrids(skin_->colors[csButtonFace]);
+  }
   PrepareMenus(true);
 }
 
@@ -149,7 +153,11 @@ void TWinSkinForm::Detach() {
   WindowSkinners().Remove(wnd_, this);
   if (form_) {
     PrepareMenus(false);
-    if (stage_ != stDetach) form_->SetColor(savedFormColor_);
+    if (stage_ != stDetach) {
+      form_->SetColor(savedFormColor_);
+      RestoreOwnedGrids();
+    }
+    savedGridColors_.clear();
   }
   mdiClientSubclass_.reset();
   DetachMenuBar();
@@ -282,6 +290,7 @@ void TWinSkinForm::ApplySkinChange() {
     form_->SetColor(face);
     for (int i = 0; i < form_->ComponentCount(); ++i)
       if (auto* owned = dynamic_cast<TCustomForm*>(form_->Components(i))) owned->SetColor(face);
+    ColourOwnedGrids(face);
   }
   stage_ = stReskin;
   if (form_) PrepareMenus(true);
@@ -292,6 +301,21 @@ void TWinSkinForm::ApplySkinChange() {
   if (!regionSet_) BuildRegion();
   stage_ = stActive;
   RedrawWindow(wnd_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void TWinSkinForm::ColourOwnedGrids(TColor face) {
+  for (int i = 0; i < form_->ComponentCount(); ++i)
+    if (auto* grid = dynamic_cast<TCustomGrid*>(form_->Components(i))) {
+      savedGridColors_.try_emplace(grid, grid->FixedColor());  // the colour before any skin
+      grid->SetFixedColor(face);
+    }
+}
+
+void TWinSkinForm::RestoreOwnedGrids() {
+  // Only grids the form still owns: one freed meanwhile is never touched.
+  for (int i = 0; i < form_->ComponentCount(); ++i)
+    if (auto* grid = dynamic_cast<TCustomGrid*>(form_->Components(i)))
+      if (auto it = savedGridColors_.find(grid); it != savedGridColors_.end()) grid->SetFixedColor(it->second);
 }
 
 void TWinSkinForm::HostFormHook(TMessage& message) {

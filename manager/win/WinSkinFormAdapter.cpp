@@ -24,6 +24,13 @@ struct TManagerFrameLink : TFrameManagerLink {
   void ReleaseWindow(HWND wnd) override {
     if (TSkinManage* m = WinSkinManager()) m->ReleaseWindow(wnd);
   }
+  // The icon image of the first main skin that has one.
+  const TBitmap* MainIconBitmap() const override {
+    if (TSkinManage* m = WinSkinManager())
+      for (const TSkinData* data : m->SkinDataList())
+        if (data->SkinFormtype == sfMainform && !data->IconBitmap.Empty()) return &data->IconBitmap;
+    return nullptr;
+  }
 };
 
 }  // namespace

@@ -155,8 +155,16 @@ TEST_F(DemoForms, HandlersBoundByNameDoTheirWork) {
   // Built-in skins by the item's tag.
   auto* skin5 = Get<TMenuItem>(f, "Skin51");
   ASSERT_TRUE(skin5->OnClick);
+  const TColor gridBefore = f.StringGrid1->FixedColor();
   skin5->OnClick(skin5);
   EXPECT_EQ(f.sd1->SkinStream.GetSizeConst(), f.SkinStore1->Store()->Item(4)->Data.GetSizeConst());
+  // The skinner recolours the grid's fixed cells for the new skin.
+  for (int i = 0; i < 100 && WinSkinManager()->ActionScheduled(); ++i) {
+    Sleep(10);
+    Pump();
+  }
+  ASSERT_NE(f.sd1->colors[csButtonFace], gridBefore);
+  EXPECT_EQ(f.StringGrid1->FixedColor(), f.sd1->colors[csButtonFace]);
 
   // A skin file that is not there: the status bar says why nothing changed,
   // and the designed panels come back with the next skin that loads.

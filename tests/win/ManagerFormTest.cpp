@@ -1,8 +1,15 @@
-// The skin manager with the real form skinner on host framework forms.
+// The skin manager with the real form skinner on host framework forms and
+// system dialogs, and skin data events bound in form files.
 #include <gtest/gtest.h>
 
+#include "host/core/Filer.h"
+#include "host/win/FormStreaming.h"
 #include "host/win/Forms.h"
+#include "host/win/Graphics.h"
+#include "host/win/Grids.h"
 #include "host/win/platform/GdiCounters.h"
+#include "paint/PaintTypes.h"
+#include "skinmodel/WinSkinStore.h"
 #include "tests/support/win/AllocationCount.h"
 #include "manager/win/WinSkinFormAdapter.h"
 #include "tests/win/FrameTestUtil.h"
@@ -99,27 +106,161 @@ TEST_F(TManagerFormTest, ActivatedFormsAreSkinnedAndGivenBack) {
   EXPECT_EQ(ClientSize(wnd), client);
 }
 
-TEST_F(TManagerFormTest, SkinChangeReappliesAndNotifiesOnce) {
+// A new skin reaches every skinned form once and recolours the forms' grids;
+// unskinning gives each grid its own colour back.
+TEST_F(TManagerFormTest, SkinChangeReappliesRecoloursGridsAndNotifiesOnce) {
   TSkinManage& m = *WinSkinManager();
   int notified = 0;
   skin->OnSkinChanged = [&](TObject*) { ++notified; };
   skin->SetActive(true);
   TForm* a = NewForm();
   TForm* b = NewForm();
+  auto* grid = new TStringGrid(a);
+  grid->SetFixedColor(clRed);
+  const TColor formColour = a->Color();
   a->Show();
   b->Show();
   app->ProcessMessages();
   ASSERT_EQ(m.FormSkinners().size(), 2u);
   const TSize client = ClientSize(a->Handle());
+  const TColor firstFace = skin->colors[csButtonFace];
+  EXPECT_EQ(grid->FixedColor(), firstFace);  // like the form, from the first skin on
 
   // A new skin loaded into the same component.
   testing::LoadArchive(*skin, testing::ThemeArchive(skingen::HarborTheme()));
+  ASSERT_NE(skin->colors[csButtonFace], firstFace);
   m.PendingSkinData = skin.get();
   m.PostAction(maSkinChanged);
   ASSERT_TRUE(PumpUntil([&] { return !m.ActionScheduled(); }));
   EXPECT_EQ(notified, 1);
   for (const auto& s : m.FormSkinners()) EXPECT_EQ(static_cast<TWinSkinFormAdapter&>(*s).SkinForm().Stage(), stActive);
   EXPECT_EQ(ClientSize(a->Handle()), client);
+  EXPECT_EQ(grid->FixedColor(), skin->colors[csButtonFace]);
+  EXPECT_EQ(a->Color(), skin->colors[csButtonFace]);
+
+  skin->SetActive(false);
+  ASSERT_TRUE(PumpUntil([&] { return !m.ActionScheduled(); }));
+  EXPECT_EQ(grid->FixedColor(), clRed);
+  EXPECT_EQ(a->Color(), formColour);
+}
+
+int InkPixels(const TBitmap& image) {
+  int n = 0;
+  for (int y = 0; y < image.Height(); ++y)
+    for (int x = 0; x < image.Width(); ++x) n += image.GetPixel(x, y) != TransparentKeyColour;
+  return n;
+}
+
+bool SamePixels(const TBitmap& a, const TBitmap& b) {
+  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x)
+      if (a.GetPixel(x, y) != b.GetPixel(x, y)) return false;
+  return true;
+}
+
+// Windows without an icon of their own, host forms as system dialogs, show
+// the application's icon in the icon button, not an empty square; a window
+// with an icon shows its own.
+TEST_F(TManagerFormTest, WindowsWithoutAnIconShowTheApplications) {
+  TSkinManage& m = *WinSkinManager();
+  ASSERT_TRUE(skin->IconBitmap.Empty());
+  skin->SetActive(true);
+  TForm* form = NewForm();
+  form->Show();
+  app->ProcessMessages();
+  auto* formSkinner = static_cast<TWinSkinFormAdapter*>(m.FindSkinner(form->Handle()));
+  ASSERT_NE(formSkinner, nullptr);
+  const TBitmap& appIcon = formSkinner->SkinForm().FormIcon();
+  EXPECT_GT(InkPixels(appIcon), 0);
+
+  const auto dialog = [&](HICON icon, int x) {
+    HWND box = CreateWindowExW(0, L"#32770", L"box", WS_POPUP | WS_CAPTION | WS_SYSMENU, x, 60, 260, 160, nullptr,
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (icon) SendMessageW(box, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    ShowWindow(box, SW_SHOW);
+    SetForegroundWindow(box);
+    app->ProcessMessages();
+    return box;
+  };
+  HWND plain = dialog(nullptr, 300);
+  HWND own = dialog(LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_ERROR)), 40);
+  auto* plainSkinner = static_cast<TWinSkinFormAdapter*>(m.FindSkinner(plain));
+  auto* ownSkinner = static_cast<TWinSkinFormAdapter*>(m.FindSkinner(own));
+  ASSERT_TRUE(plainSkinner && ownSkinner);
+  EXPECT_TRUE(SamePixels(plainSkinner->SkinForm().FormIcon(), appIcon));
+  EXPECT_GT(InkPixels(ownSkinner->SkinForm().FormIcon()), 0);
+  EXPECT_FALSE(SamePixels(ownSkinner->SkinForm().FormIcon(), appIcon));
+
+  // On screen: the dialog's icon button shows the application's icon.
+  const TWinSkinForm& box = plainSkinner->SkinForm();
+  ASSERT_TRUE(PumpUntil([&] { return box.Stage() == stActive; }));
+  RedrawWindow(plain, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  app->ProcessMessages();
+  const TWinSysButton* iconButton = nullptr;
+  for (const auto& b : box.SysButtons())
+    if (b->SkinButton().Action == sbaIconA || b->SkinButton().Action == sbaIconB) iconButton = b.get();
+  ASSERT_NE(iconButton, nullptr);
+  EXPECT_EQ(&iconButton->Image(), &box.FormIcon());
+  HDC dc = GetWindowDC(plain);
+  int shown = 0;
+  for (int y = 0; y < appIcon.Height(); ++y)
+    for (int x = 0; x < appIcon.Width(); ++x)
+      if (appIcon.GetPixel(x, y) != TransparentKeyColour)
+        shown += GetPixel(dc, iconButton->BoundsRect.Left + x, iconButton->BoundsRect.Top + y) ==
+                 ToColorRef(appIcon.GetPixel(x, y));
+  ReleaseDC(plain, dc);
+  EXPECT_EQ(shown, InkPixels(appIcon));
+  DestroyWindow(plain);
+  DestroyWindow(own);
+}
+
+// A skin data component's events name methods of its form in the form file.
+class TSkinEventsForm : public TForm {
+public:
+  using TForm::TForm;
+  std::string ClassName() const override { return "TSkinEventsForm"; }
+  void FormSkin(TObject* sender, std::string name, bool& doSkin) {
+    asker = sender;
+    doSkin = name != "TRefusedForm";
+  }
+  void SkinChanged(TObject* sender) { changedBy = sender; }
+  TObject* asker = nullptr;
+  TObject* changedBy = nullptr;
+};
+
+TEST_F(TManagerFormTest, SkinDataEventsBindToFormMethodsInFormFiles) {
+  RegisterHostClasses();
+  RegisterSkinModelClasses();
+  RegisterComponentClass<TSkinEventsForm>("TSkinEventsForm");
+  RegisterMethod("TSkinEventsForm", "FormSkin", &TSkinEventsForm::FormSkin);
+  RegisterMethod("TSkinEventsForm", "SkinChanged", &TSkinEventsForm::SkinChanged);
+  auto* form = new TSkinEventsForm(app);
+  ReadComponentText(R"(object SkinEventsForm: TSkinEventsForm
+  object sd: TSkinData
+    SkinFormtype = sfDialog
+    OnFormSkin = FormSkin
+    OnSkinChanged = SkinChanged
+  end
+end
+)",
+                    *form);
+  auto* sd = dynamic_cast<TSkinData*>(form->FindComponent("sd"));
+  ASSERT_NE(sd, nullptr);
+  bool doSkin = true;
+  sd->FormSkinCheck("TRefusedForm", doSkin);
+  EXPECT_FALSE(doSkin);
+  EXPECT_EQ(form->asker, sd);
+  doSkin = true;
+  sd->FormSkinCheck("TOtherForm", doSkin);
+  EXPECT_TRUE(doSkin);
+  sd->DoSkinChanged();
+  EXPECT_EQ(form->changedBy, sd);
+
+  // Written back, the bindings keep the methods' names.
+  const std::string text = WriteComponentText(*form);
+  EXPECT_NE(text.find("OnFormSkin = FormSkin"), std::string::npos);
+  EXPECT_NE(text.find("OnSkinChanged = SkinChanged"), std::string::npos);
 }
 
 }  // namespace

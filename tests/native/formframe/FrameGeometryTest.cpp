@@ -1,8 +1,10 @@
 // Frame sizes from a skin, styles, the client rectangle, fitting, hit
-// testing, caption placement and the whole frame's layout query.
+// testing, caption placement, the whole frame's layout query and its
+// composition.
 #include <gtest/gtest.h>
 
 #include "formframe/CaptionLayout.h"
+#include "formframe/FrameCompose.h"
 #include "formframe/FrameLayout.h"
 #include "formframe/FrameMetrics.h"
 #include "skinmodel/SkinModel.h"
@@ -11,8 +13,9 @@
 using namespace pelorin;
 
 namespace {
-void SetBorder(TSkinModel& skin, int index, int w, int h, int frames) {
+void SetBorder(TSkinModel& skin, int index, int w, int h, int frames, TColor colour = clBlack) {
   skin.Borders[index]->Bitmap.SetSize(w, h);
+  skin.Borders[index]->Bitmap.Fill(colour);
   skin.Borders[index]->Style.Frames = BoundedFrames(frames);
 }
 }  // namespace
@@ -184,4 +187,43 @@ TEST(FrameLayout, PartsCaptionAndButtonsFromOneQuery) {
   l = LayOutFrame(skin, q);
   EXPECT_EQ(l.Caption.Text, Rect(6, 0, 6, 30));
   EXPECT_EQ(l.Buttons[1].Bounds.Right, 6 - 4);
+}
+
+// A title lower than the system's title and frame leaves a gap above the
+// client; the composition fills it with the face brush after the title bar,
+// and the menu bar, drawn later, covers its part.
+TEST(FrameCompose, GapUnderALowTitleTakesTheFaceBrush) {
+  TSkinModel skin;
+  const TColor side = MakeRGB(200, 0, 0), top = MakeRGB(0, 0, 200), face = MakeRGB(10, 20, 30), none = MakeRGB(0, 90, 0);
+  SetBorder(skin, bdLeft, 6, 40, 1, side);
+  SetBorder(skin, bdRight, 7, 40, 1, side);
+  SetBorder(skin, bdTop, 50, 10, 1, top);
+  SetBorder(skin, bdBottom, 50, 9, 1, side);
+  TFrameQuery q;
+  q.Window = {100, 80};
+  q.Facts.Kind = frSizeable;
+  q.Metrics = MeasureFrame(skin, frSizeable, 8);
+  q.SystemTitleHeight = 30;
+  TFrameLayout l = LayOutFrame(skin, q);
+  EXPECT_EQ(l.TitleGap, Rect(6, 10, 93, 22));  // down to the system's 30, less the menu bar
+
+  TBitmap frame(100, 80);
+  frame.Fill(none);
+  ComposeFrame(frame, skin, l, nullptr);
+  EXPECT_EQ(frame.GetPixel(50, 9), top);
+  EXPECT_EQ(frame.GetPixel(50, 10), none);  // no brush before a skin made one
+  skin.FaceBrush.Recreate(face);
+  ComposeFrame(frame, skin, l, nullptr);
+  for (const TPoint p : {TPoint{6, 10}, TPoint{92, 10}, TPoint{50, 21}}) EXPECT_EQ(frame.GetPixel(p.X, p.Y), face) << p.X << "," << p.Y;
+  EXPECT_EQ(frame.GetPixel(50, 22), none);
+  EXPECT_EQ(frame.GetPixel(3, 15), side);
+  EXPECT_EQ(frame.GetPixel(95, 15), side);
+
+  // A title and menu bar as high as the system's leave no gap.
+  q.SystemTitleHeight = 18;
+  l = LayOutFrame(skin, q);
+  EXPECT_TRUE(l.TitleGap.IsEmpty());
+  frame.Fill(none);
+  ComposeFrame(frame, skin, l, nullptr);
+  EXPECT_EQ(frame.GetPixel(50, 12), none);
 }
