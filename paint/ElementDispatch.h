@@ -29,4 +29,20 @@ struct TElementCall {
 
 TElementCall ElementCall(const TDataSkinObject& element, TElementPart part, const TRect& margins);
 
+// Draws the call for element on target, a TBitmap or a device context: the
+// primitives of that target are found by argument lookup where this is used.
+template <class Target>
+void DrawElementCall(Target& target, const TRect& rect, const TDataSkinObject& element, int frame, TElementPart part,
+                     const TRect& margins) {
+  using P = TElementCall::TPrimitive;
+  const TElementCall c = ElementCall(element, part, margins);
+  const TBitmap& image = element.Bitmap;
+  switch (c.Primitive) {
+    case P::Image: DrawSkinImage(target, rect, image, c.Vertical, c.Tile, c.Keyed, c.Frames, frame, c.Margins); break;
+    case P::Strip: DrawSkinStrip(target, rect, image, c.Vertical, c.Keyed, c.Frames, frame, c.Margins); break;
+    case P::Border: DrawSkinBorder(target, rect, image, c.Vertical, c.Frames, frame, c.Margins); break;
+    case P::None: break;
+  }
+}
+
 }  // namespace pelorin::paint_detail

@@ -13,15 +13,7 @@ using paint_detail::TElementPart;
 
 void Draw(HDC dc, const TRect& rect, const TDataSkinObject& element, int frame, TElementPart part,
           const TRect& margins) {
-  using P = paint_detail::TElementCall::TPrimitive;
-  const auto c = paint_detail::ElementCall(element, part, margins);
-  const TBitmap& image = element.Bitmap;
-  switch (c.Primitive) {
-    case P::Image: DrawSkinImage(dc, rect, image, c.Vertical, c.Tile, c.Keyed, c.Frames, frame, c.Margins); break;
-    case P::Strip: DrawSkinStrip(dc, rect, image, c.Vertical, c.Keyed, c.Frames, frame, c.Margins); break;
-    case P::Border: DrawSkinBorder(dc, rect, image, c.Vertical, c.Frames, frame, c.Margins); break;
-    case P::None: break;
-  }
+  paint_detail::DrawElementCall(dc, rect, element, frame, part, margins);
 }
 
 }  // namespace
