@@ -104,25 +104,13 @@ public:
 };
 
 // The real skinner on host forms, for what a skin switch leaves behind.
-class TManagerSkinSwitchTest : public ::testing::Test {
+class TManagerSkinSwitchTest : public TRealManagerTest {
 protected:
   void SetUp() override {
-    DestroySkinManager();
-    InstallWinSkinManager();
+    TRealManagerTest::SetUp();
     UseWinSkinManager([] { return std::make_unique<TScreenHost>(); },
                       [](TSkinData* data) { return std::make_unique<TCountingFormSkinner>(data); });
-    app = new TApplication(nullptr);
-    app->Initialize();
   }
-  void TearDown() override {
-    skin.reset();
-    delete app;
-    DestroySkinManager();
-    SetSkinManagerFactory(nullptr);
-    SetFrameManagerLink(nullptr);
-  }
-  TApplication* app = nullptr;
-  std::unique_ptr<TSkinData> skin;
 };
 
 // A skin loaded into the component that skins two host forms.

@@ -18,21 +18,11 @@
 namespace pelorin::testing {
 namespace {
 
-class TManagerFormTest : public ::testing::Test {
+class TManagerFormTest : public TRealManagerTest {
 protected:
   void SetUp() override {
-    DestroySkinManager();
-    InstallWinSkinManager();
-    app = new TApplication(nullptr);
-    app->Initialize();
+    TRealManagerTest::SetUp();
     skin = testing::MakeSkin(skingen::SlateTheme());
-  }
-  void TearDown() override {
-    skin.reset();
-    delete app;
-    DestroySkinManager();
-    SetSkinManagerFactory(nullptr);
-    SetFrameManagerLink(nullptr);
   }
   TForm* NewForm(int tag = 0) {
     auto* form = new TForm(app);
@@ -45,9 +35,6 @@ protected:
     GetClientRect(wnd, &r);
     return {r.right, r.bottom};
   }
-
-  TApplication* app = nullptr;
-  std::unique_ptr<TSkinData> skin;
 };
 
 TEST_F(TManagerFormTest, ActivatedFormsAreSkinnedAndGivenBack) {

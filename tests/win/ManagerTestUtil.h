@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "host/win/Forms.h"
+#include "manager/win/WinSkinFormAdapter.h"
 #include "manager/win/WinSkinManage.h"
 #include "skinbase/SkinMessages.h"
 #include "skinmodel/WinSkinData.h"
@@ -173,6 +175,26 @@ protected:
   TSkinnerLog log;
   std::vector<std::unique_ptr<TSkinData>> data;
   std::vector<HWND> windows;
+};
+
+// The real manager over the host framework's forms, with an application.
+class TRealManagerTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    DestroySkinManager();
+    InstallWinSkinManager();
+    app = new TApplication(nullptr);
+    app->Initialize();
+  }
+  void TearDown() override {
+    skin.reset();
+    delete app;
+    DestroySkinManager();
+    SetSkinManagerFactory(nullptr);
+    SetFrameManagerLink(nullptr);
+  }
+  TApplication* app = nullptr;
+  std::unique_ptr<TSkinData> skin;
 };
 
 }  // namespace pelorin::testing
