@@ -276,12 +276,12 @@ VOID CALLBACK PrintMenu(HWND, UINT, UINT_PTR, DWORD) {
     printedFrameSkinned = PopupMenuSkinners().Attach(popup, printSkin) != nullptr;
     RECT wr;
     GetWindowRect(popup, &wr);
-    // What the screen shows once the popup has painted itself again.
+    // The window's pixels once the popup has painted itself again.
     RedrawWindow(popup, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     shown.SetSize(wr.right - wr.left, wr.bottom - wr.top);
-    HDC screen = GetDC(nullptr);
-    BitBlt(static_cast<HDC>(shown.DC()), 0, 0, shown.Width(), shown.Height(), screen, wr.left, wr.top, SRCCOPY);
-    ReleaseDC(nullptr, screen);
+    HDC window = GetWindowDC(popup);
+    BitBlt(static_cast<HDC>(shown.DC()), 0, 0, shown.Width(), shown.Height(), window, 0, 0, SRCCOPY);
+    ReleaseDC(popup, window);
     printed.SetSize(wr.right - wr.left, wr.bottom - wr.top);
     SendMessageW(popup, WM_PRINT, reinterpret_cast<WPARAM>(printed.DC()),
                  PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
@@ -309,7 +309,7 @@ TEST_F(MenuBarTest, OpenPopupIsDrawnFromTheSkin) {
   KillTimer(nullptr, timer);
   ASSERT_FALSE(printed.Empty());
   EXPECT_TRUE(printedFrameSkinned);
-  // On screen the whole 3-pixel rim is the frame image, also where the
+  // In the window the whole 3-pixel rim is the frame image, also where the
   // system draws its own rim inside the client area.
   const int w = shown.Width(), h = shown.Height();
   const int rim = 3 * 2 * (w + h) - 36;
