@@ -94,7 +94,7 @@ VOID CALLBACK LeaveTheOpenItem(HWND, UINT, UINT_PTR, DWORD) {
 }
 }  // namespace
 
-TEST(MenuForm, BarItemsRepaintOnlyWhenTheHotItemChanges) {
+TEST(MenuForm, BarItemsRepaintWhenTheHotItemChangesAndStayPressedWhileOpen) {
   auto skin = MakeSkin(skingen::SlateTheme());
   TTestWindow w;
   SetMenu(w.wnd, BarMenu());
@@ -115,7 +115,8 @@ TEST(MenuForm, BarItemsRepaintOnlyWhenTheHotItemChanges) {
   EXPECT_EQ(go->State, nsHot);
   EXPECT_EQ(bar.ItemPaints, 3);  // File entered; File left and Go entered
   const RECT wr = w.WindowRect();
-  SendMessageW(w.wnd, WM_NCMOUSEMOVE, HTCAPTION, ScreenPoint(w.wnd, {(wr.right - wr.left) / 2, skinner.Metrics().Top / 2}));
+  const TPoint onTitle{(wr.right - wr.left) / 2, skinner.Metrics().Top / 2};
+  SendMessageW(w.wnd, WM_NCMOUSEMOVE, HTCAPTION, ScreenPoint(w.wnd, onTitle));
   EXPECT_EQ(skinner.CurrentObject, nullptr);
   EXPECT_EQ(bar.ItemPaints, 4);
 

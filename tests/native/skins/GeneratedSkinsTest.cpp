@@ -136,7 +136,8 @@ TEST(GeneratedSkins, PopupFramesTakeTheirSkinsColours) {
     EXPECT_EQ(frame.GetPixel(w / 2, h / 2), ColourOf(t.P.Menu));
     // The 3-pixel rim stays within the range of the skin's own chrome, so a
     // dark skin gets no light rim.
-    const TPixel chrome[] = {t.P.Frame, t.P.FrameBody, t.P.Face, t.P.Menu, t.P.MenuBar, t.P.Light, t.P.Shadow, t.P.DkShadow};
+    const TPixel chrome[] = {t.P.Frame, t.P.FrameBody, t.P.Face,   t.P.Menu,
+                             t.P.MenuBar, t.P.Light,   t.P.Shadow, t.P.DkShadow};
     int low[3] = {255, 255, 255}, high[3] = {0, 0, 0};
     for (TPixel p : chrome) {
       const TColor c = ColourOf(p);
