@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "formframe/WinSkinForm.h"
+#include "menus/win/WinSkinMenu.h"
 #include "skinbase/win/WinGeometry.h"
 #include "skinmodel/WinSkinData.h"
 
@@ -38,7 +39,9 @@ void TWinSkinForm::SetHoverTimer(bool on) {
 }
 
 void TWinSkinForm::HoverTick() {
-  if (!CurrentObject) return;
+  // The cursor is over an open bar popup, not over its pressed bar item: the
+  // item stays pressed until the popup closes.
+  if (!CurrentObject || TWinSkinMenu::TrackedMenu()) return;
   POINT cursor;
   if (!GetCursorPos(&cursor)) return;
   if (!CurrentObject->BoundsRect.Contains(NCPointFromScreen({cursor.x, cursor.y}))) CurrentObject->MouseLeave();
@@ -49,14 +52,19 @@ bool TWinSkinForm::HandleNCMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
   TWinSysButton* found = FindSysButtonAt(NCPointFromScreen(screen));
   result = 0;
   switch (msg) {
-    case WM_NCMOUSEMOVE:
+    case WM_NCMOUSEMOVE: {
       if (!facts_.Active) return true;
-      if (found) {
-        found->MouseEnter();
+      // A bar item is entered here as well: leaving it here and entering it
+      // again in the bar would repaint it twice at every move.
+      TNCObject* object = found;
+      if (!object && menuBar_) object = menuBar_->FindMenuBtnAt(NCPointFromScreen(screen));
+      if (object) {
+        object->MouseEnter();
         return true;
       }
       if (CurrentObject) CurrentObject->MouseLeave();
       return false;
+    }
     case WM_NCLBUTTONDOWN:
       if (found && facts_.Active) {
         found->MouseDown();

@@ -133,6 +133,12 @@ namespace {
 void DrawContent(const TMenuItemView& item, TCanvas& canvas, const TRect& r, bool selected,
                  const TSkinColors& colors, TBitmap* target) {
   const TMenuItemBoxes boxes = MenuItemBoxes(r, item.IsLine());
+  if (item.IsLine()) {
+    // Across the whole text box, not just the width "-" measures.
+    TRect line = boxes.Text;
+    DrawMenuItemText(item, canvas, DT_SINGLELINE, selected, line, colors, item.Caption);
+    return;
+  }
   HDC dc = canvas.Handle();
   if (item.HasImage()) {
     if (item.Checked) {
@@ -197,7 +203,7 @@ void DrawMenuItemPlain(const TMenuItemView& item, TCanvas& canvas, const TRect& 
 }
 
 void DrawSkinMenuItemView(const TMenuItemView& item, TCanvas& canvas, const TRect& r, bool selected,
-                          const TSkinModel& skin, const TBitmap* popupBackground, bool nativeSeparator) {
+                          const TSkinModel& skin, const TBitmap* popupBackground) {
   const TDataSkinObject* menuItem = skin.MenuItem.get();
   if (!menuItem || menuItem->Bitmap.Empty()) {
     DrawMenuItemPlain(item, canvas, r, selected, skin.colors);
@@ -210,7 +216,7 @@ void DrawSkinMenuItemView(const TMenuItemView& item, TCanvas& canvas, const TRec
     } else {
       work.Fill(skin.colors[csMenu]);
     }
-    if (item.IsLine() && !nativeSeparator) {
+    if (item.IsLine()) {
       DrawMenuSeparator(work, local, *menuItem);
       return;
     }

@@ -40,7 +40,7 @@ TMenuItemView ViewOfMenuItem(TMenuItem& item);
 TMenuItemView ViewOfNativeItem(HMENU menu, UINT command);
 
 // Measures (DT_CALCRECT in flags: r receives the size) or draws text in r.
-// A separator draws an etched line 4 pixels below r's top instead.
+// A separator draws an etched line across r, 4 pixels below its top, instead.
 void DrawMenuItemText(const TMenuItemView& item, TCanvas& canvas, UINT flags, bool selected, TRect& r,
                       const TSkinColors& colors, const std::string& text);
 // Glyph (image or check mark), caption and shortcut inside r.
@@ -53,9 +53,9 @@ void DrawMenuItemPlain(const TMenuItemView& item, TCanvas& canvas, const TRect& 
                        const TSkinColors& colors);
 // The item from the skin's MenuItem image (plain without one). The background
 // comes from the popup's frame image (the item at r lies 3 pixels inside it)
-// when there is one, else the menu colour. A native separator is drawn as an
-// item whose text is the etched line (nativeSeparator).
+// when there is one, else the menu colour. Separators, native or the host
+// framework's, are frame 2 across the whole item.
 void DrawSkinMenuItemView(const TMenuItemView& item, TCanvas& canvas, const TRect& r, bool selected,
-                          const TSkinModel& skin, const TBitmap* popupBackground, bool nativeSeparator = false);
+                          const TSkinModel& skin, const TBitmap* popupBackground);
 
 }  // namespace pelorin

@@ -112,7 +112,7 @@ bool TSkinMenuItems::DrawItem(const DRAWITEMSTRUCT& dis) {
     DrawSkinMenuItem(item, canvas, r, selected);
   } else {
     DrawSkinMenuItemView(ViewOfNativeItem(menu, dis.itemID), canvas, r, selected, *skin_,
-                         PopupMenuSkinners().FindPopupBitmap(menu), true);
+                         PopupMenuSkinners().FindPopupBitmap(menu));
   }
   return true;
 }

@@ -116,6 +116,7 @@ LRESULT CALLBACK MenuMsgHook(int code, WPARAM wParam, LPARAM lParam) {
 TMenuBtn::TMenuBtn(TNCObjectOwner& owner, TWinSkinMenu& bar, int index) : TNCObject(owner), Index(index), bar_(bar) {}
 
 void TMenuBtn::Paint() {
+  ++bar_.ItemPaints;
   const TRect& bar = bar_.BarRect;
   const int w = BoundsRect.Width(), h = bar.Height();
   if (w <= 0 || h <= 0 || bar_.Background.Empty()) return;

@@ -83,8 +83,9 @@ public:
   TBitmap Background;
   // Draws the MDI child buttons into the composed bar (set by the frame).
   std::function<void(TBitmap& bar)> PaintExtras;
-  // Where item repaints go instead of the window DC (tests).
+  // Where item repaints go instead of the window DC, and how many there were (tests).
   HDC PaintTarget = nullptr;
+  int ItemPaints = 0;
 
   // The bar being tracked and its open item, or -1 (one menu at a time).
   static TWinSkinMenu* TrackedMenu();

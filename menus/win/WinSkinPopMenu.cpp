@@ -20,6 +20,15 @@ const TDataSkinObject* UsableBackground(const TSkinModel* skin) {
   if (!skin || skin->Empty || !skin->MenuBackground || skin->MenuBackground->Bitmap.Empty()) return nullptr;
   return skin->MenuBackground.get();
 }
+
+// Whether wnd's client area reaches into the frame's bands: some systems give
+// menu windows no non-client area and draw their own rim when they paint.
+bool ClientUnderFrame(HWND wnd) {
+  RECT wr;
+  POINT origin{0, 0};
+  if (!GetWindowRect(wnd, &wr) || !ClientToScreen(wnd, &origin)) return false;
+  return origin.x - wr.left < TWinSkinPopMenu::BorderWidth || origin.y - wr.top < TWinSkinPopMenu::BorderWidth;
+}
 }  // namespace
 
 TWinSkinPopMenu::~TWinSkinPopMenu() { Detach(); }
@@ -68,6 +77,14 @@ bool TWinSkinPopMenu::PaintFrame(HDC dc) {
   return true;
 }
 
+bool TWinSkinPopMenu::RepaintFrame() {
+  HDC dc = GetWindowDC(wnd_);
+  if (!dc) return false;
+  const bool painted = PaintFrame(dc);
+  ReleaseDC(wnd_, dc);
+  return painted;
+}
+
 LRESULT TWinSkinPopMenu::Print(HDC dc, LPARAM flags, WPARAM wParam) {
   MarkPending();
   RECT wr;
@@ -93,13 +110,15 @@ LRESULT TWinSkinPopMenu::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       Detach();
       return DefSubclassProc(wnd, msg, wParam, lParam);
     }
-    case WM_NCPAINT: {
-      if (!UsableBackground(skin_)) break;
-      HDC dc = GetWindowDC(wnd_);
-      const bool painted = dc && PaintFrame(dc);
-      if (dc) ReleaseDC(wnd_, dc);
-      if (painted) return 0;
+    case WM_NCPAINT:
+      if (UsableBackground(skin_) && RepaintFrame()) return 0;
       break;
+    case WM_PAINT: {
+      if (!UsableBackground(skin_) || !ClientUnderFrame(wnd_)) break;
+      // The system's rim is in the client area here: the frame goes over it.
+      const LRESULT result = subclass_->CallNext(msg, wParam, lParam);
+      if (subclass_) RepaintFrame();
+      return result;
     }
     case WM_PRINT:
       if (!UsableBackground(skin_) || !wParam) break;

@@ -46,6 +46,8 @@ public:
   bool ComposeFrame(int width, int height);
   // The frame's four 3-pixel bands onto dc (window coordinates).
   bool PaintFrame(HDC dc);
+  // The same onto the window.
+  bool RepaintFrame();
 
 private:
   static LRESULT SubclassProc(void* self, HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);

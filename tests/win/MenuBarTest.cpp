@@ -266,7 +266,7 @@ TEST_F(MenuBarTest, MouseMovingOverAnotherBarItemOpensItsPopup) {
 }
 
 namespace {
-TBitmap printed;
+TBitmap printed, shown;
 bool printedFrameSkinned = false;
 const TSkinModel* printSkin = nullptr;
 VOID CALLBACK PrintMenu(HWND, UINT, UINT_PTR, DWORD) {
@@ -276,6 +276,12 @@ VOID CALLBACK PrintMenu(HWND, UINT, UINT_PTR, DWORD) {
     printedFrameSkinned = PopupMenuSkinners().Attach(popup, printSkin) != nullptr;
     RECT wr;
     GetWindowRect(popup, &wr);
+    // The window's pixels once the popup has painted itself again.
+    RedrawWindow(popup, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    shown.SetSize(wr.right - wr.left, wr.bottom - wr.top);
+    HDC window = GetWindowDC(popup);
+    BitBlt(static_cast<HDC>(shown.DC()), 0, 0, shown.Width(), shown.Height(), window, 0, 0, SRCCOPY);
+    ReleaseDC(popup, window);
     printed.SetSize(wr.right - wr.left, wr.bottom - wr.top);
     SendMessageW(popup, WM_PRINT, reinterpret_cast<WPARAM>(printed.DC()),
                  PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
@@ -296,23 +302,33 @@ TEST_F(MenuBarTest, OpenPopupIsDrawnFromTheSkin) {
   bar.LoadMenuItems();
   PlaceItems(bar);
   printed.Clear();
+  shown.Clear();
   printSkin = skin.get();
   const UINT_PTR timer = SetTimer(nullptr, 0, 200, PrintMenu);
   bar.PopupMenuBtn(*bar.Items()[0]);
   KillTimer(nullptr, timer);
   ASSERT_FALSE(printed.Empty());
   EXPECT_TRUE(printedFrameSkinned);
+  // In the window the whole 3-pixel rim is the frame image, also where the
+  // system draws its own rim inside the client area.
+  const int w = shown.Width(), h = shown.Height();
+  const int rim = 3 * 2 * (w + h) - 36;
+  EXPECT_EQ(CountColour(shown, {0, 0, w, h}, MakeRGB(250, 0, 249)) -
+                CountColour(shown, {3, 3, w - 3, h - 3}, MakeRGB(250, 0, 249)),
+            rim);
   // The frame's corner; down the right of the items: the first item selected
-  // (frame 4), then the separator, 8 high, and the third item, both drawn
-  // from frame 1 (a native separator is an item with an etched line).
+  // (frame 4), the separator, 8 high, from frame 2 and the third item from
+  // frame 1.
   EXPECT_EQ(printed.GetPixel(0, 0), MakeRGB(250, 0, 249));
   const int x = printed.Width() - 6;
-  int selectedRows = 0, normalRows = 0;
+  int selectedRows = 0, normalRows = 0, separatorRows = 0;
   for (int y = 3; y < printed.Height() - 3; ++y) {
     selectedRows += printed.GetPixel(x, y) == kFrameColours[3];
     normalRows += printed.GetPixel(x, y) == kFrameColours[0];
+    separatorRows += printed.GetPixel(x, y) == kFrameColours[1];
   }
   EXPECT_GT(selectedRows, 8);
-  EXPECT_EQ(normalRows, selectedRows + 8);
+  EXPECT_EQ(normalRows, selectedRows);
+  EXPECT_EQ(separatorRows, 8);
   DestroyWindow(wnd);
 }

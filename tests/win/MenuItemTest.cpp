@@ -85,12 +85,34 @@ TEST(MenuItemPaint, SeparatorsUseFrameTwoOverThePopupBackground) {
   sep = DrawItem(Item("-"), skin, false, nullptr, tall);
   EXPECT_EQ(sep.GetPixel(50, 31), skin.colors[csMenu]);
 
-  // A native separator is an item with an etched line.
-  TBitmap target(120, 22);
-  TBitmapCanvas canvas(target);
-  DrawSkinMenuItemView(Item("-"), canvas, {0, 0, 120, 22}, false, skin, nullptr, true);
-  canvas.Flush();
-  EXPECT_EQ(target.GetPixel(115, 2), kFrameColours[0]);
+}
+
+TEST(MenuItemPaint, NativeSeparatorsLookLikeTheFrameworksOnes) {
+  EnsureSkinManager();
+  {
+    TSkinData skin(nullptr);
+    GiveMenuItemImage(skin);
+    // A plain Win32 menu, drawn as the window's WM_DRAWITEM draws it.
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, 5, L"Open");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    TSkinMenuItems items(nullptr, &skin, nullptr);
+    items.SetOpenPopup(menu);
+    TBitmap target(120, 8);
+    target.Fill(MakeRGB(1, 2, 3));
+    DRAWITEMSTRUCT dis{};
+    dis.CtlType = ODT_MENU;
+    dis.itemID = 0;
+    dis.hwndItem = reinterpret_cast<HWND>(menu);
+    dis.hDC = static_cast<HDC>(target.DC());
+    dis.rcItem = {0, 0, 120, 8};
+    ASSERT_TRUE(items.DrawItem(dis));
+    GdiFlush();
+    // Frame 2 across the whole item, as for a host separator.
+    EXPECT_EQ(CountColour(target, target.BoundsRect(), kFrameColours[1]), 120 * 8);
+    DestroyMenu(menu);
+  }
+  DestroySkinManager();
 }
 
 TEST(MenuItemPaint, PlainDrawingWithoutAnImageAndCheckMarks) {
@@ -99,6 +121,11 @@ TEST(MenuItemPaint, PlainDrawingWithoutAnImageAndCheckMarks) {
   skin.MenuItem.reset();
   EXPECT_EQ(DrawItem(Item("Open"), skin, true).GetPixel(115, 10), skin.colors[csHilight]);
   EXPECT_EQ(DrawItem(Item("Open"), skin, false).GetPixel(115, 10), skin.colors[csButtonFace]);
+  // A separator's etched line runs across the item, 4 pixels down.
+  const TBitmap line = DrawItem(Item("-"), skin, false, nullptr, {0, 0, 120, 8});
+  EXPECT_EQ(line.GetPixel(10, 4), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(line.GetPixel(110, 4), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(line.GetPixel(110, 2), skin.colors[csButtonFace]);
 
   TMenuItemView checked = Item("Open");
   checked.Checked = true;
