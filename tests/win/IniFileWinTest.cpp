@@ -4,15 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "host/core/IniFile.h"
 #include "host/core/StringList.h"
+#include "tests/support/Files.h"
 
 using namespace pelorin;
+using pelorin::testing::TTempFile;
 
 namespace {
 
@@ -60,12 +60,11 @@ TEST(IniFileWin, MatchesTheProfileFunctions) {
        {{"A", "x"}, {"B", "y"}, {"C", "z"}, {"C", "w"}, {"D", "k"}, {"D", "j"}, {"E", "k"}, {"E", "j"}, {"E", "q"}}},
       {"\xEF\xBB\xBF[A]\nx=bom\n[v]\n\x0bk\x0c=\x0bv\x0c\n[MiXeD]\nKeY=1\n", {{"A", "x"}, {"v", "k"}, {"mixed", "KEY"}}},
   };
-  const std::string dir = std::filesystem::temp_directory_path().string();
   int n = 0;
   for (const Sample& s : samples) {
     SCOPED_TRACE("sample " + std::to_string(n));
-    const std::string path = dir + "\\pelorin-ini-" + std::to_string(n++) + ".ini";
-    std::ofstream(path, std::ios::binary).write(s.text.data(), std::streamsize(s.text.size()));
+    const TTempFile file("pelorin-ini-" + std::to_string(n++) + ".ini", s.text);
+    const std::string& path = file.path;
     const TIniFile ini(path);
     for (const auto& [section, key] : s.queries)
       EXPECT_EQ(ini.ReadString(section, key, "<default>"), Platform(section, key, path)) << section << "/" << key;
@@ -76,8 +75,7 @@ TEST(IniFileWin, MatchesTheProfileFunctions) {
       ini.ReadSection(name, list);
       EXPECT_EQ(Join(list), Platform(name.c_str(), nullptr, path)) << "keys of " << name;
     }
-    std::filesystem::remove(path);
   }
-  const std::string missing = dir + "\\pelorin-no-such.ini";
-  EXPECT_EQ(TIniFile(missing).ReadString("A", "x", "<default>"), Platform("A", "x", missing));
+  const TTempFile missing("pelorin-no-such.ini");  // never written
+  EXPECT_EQ(TIniFile(missing.path).ReadString("A", "x", "<default>"), Platform("A", "x", missing.path));
 }

@@ -5,10 +5,11 @@
 #include <string>
 
 #include "host/core/IniFile.h"
-#include "host/core/Streams.h"
 #include "host/core/StringList.h"
+#include "tests/support/Files.h"
 
 using namespace pelorin;
+using pelorin::testing::TTempFile;
 
 namespace {
 
@@ -75,12 +76,8 @@ TEST(IniFile, LineEndsNulLongValuesFilesAndHugeInput) {
   const auto dir = std::filesystem::temp_directory_path();
   EXPECT_EQ(TIniFile((dir / "pelorin-no-such-file.ini").string()).ReadInteger("A", "x", 42), 42);
   EXPECT_EQ(TIniFile(dir.string()).ReadString("A", "x", "dir"), "dir");  // a folder reads as empty
-  const std::string path = (dir / "pelorin-ini-test.ini").string();
-  TMemoryStream m;
-  m.Assign("[Skin]\r\nFrame=0x10\r\n", 20);
-  m.SaveToFile(path);
-  EXPECT_EQ(TIniFile(path).ReadInteger("skin", "frame", 0), 16);
-  std::filesystem::remove(path);
+  const TTempFile file("pelorin-ini-test.ini", "[Skin]\r\nFrame=0x10\r\n");
+  EXPECT_EQ(TIniFile(file.path).ReadInteger("skin", "frame", 0), 16);
 
   // Many sections and keys and one very long line: quadratic parsing would time out.
   std::string text;
