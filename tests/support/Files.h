@@ -16,10 +16,6 @@ inline std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
-inline std::string ReadFileText(const std::filesystem::path& path) {
-  const std::vector<uint8_t> b = ReadFileBytes(path);
-  return std::string(b.begin(), b.end());
-}
 
 // Writes bytes, or text as given (no line-end conversion).
 inline void WriteFileBytes(const std::filesystem::path& path, std::string_view content) {
@@ -38,8 +34,6 @@ struct TTempFile {
     WriteFileBytes(path, content);
   }
   ~TTempFile() { std::filesystem::remove(path); }
-  TTempFile(const TTempFile&) = delete;
-  TTempFile& operator=(const TTempFile&) = delete;
   std::string path;
 };
 

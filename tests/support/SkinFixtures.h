@@ -49,8 +49,6 @@ public:
                     return idOK;
                   })) {}
   ~TMessageLog() { SetMessageBoxFunc(std::move(saved_)); }
-  TMessageLog(const TMessageLog&) = delete;
-  TMessageLog& operator=(const TMessageLog&) = delete;
   std::vector<std::string> texts;
 
 private:

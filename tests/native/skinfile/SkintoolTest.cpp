@@ -58,8 +58,8 @@ TEST_F(Skintool, PackListUnpackRoundTrip) {
 
   r = Tool({"unpack", P("a.skn"), "-o", P("out")});
   ASSERT_EQ(r.code, 0) << r.err;
-  EXPECT_EQ(ReadFileText(root_ / "out" / "skin.ini"), "[Form]\r\nTitle=title.bmp\r\n");
-  EXPECT_EQ(ReadFileText(root_ / "out" / "title.bmp"), std::string(3000, 'B'));
+  EXPECT_EQ(ReadFileBytes(root_ / "out" / "skin.ini"), TextBytes("[Form]\r\nTitle=title.bmp\r\n"));
+  EXPECT_EQ(ReadFileBytes(root_ / "out" / "title.bmp"), TBytes(3000, 'B'));
   EXPECT_TRUE(fs::exists(root_ / "out" / "empty.bmp"));
 }
 
