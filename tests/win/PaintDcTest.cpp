@@ -85,7 +85,8 @@ void CompareAllPrimitives(const TBitmap& src) {
 }
 
 TEST(PaintDC, EqualsTheBitmapVariants) {
-  // The framework's DIB-section bitmaps: the blits read the bitmap's own DC.
+  // The framework's DIB-section bitmaps: the blits read the bitmap's own DC
+  // (pixels written by code, read by GDI, and back, rows top-down alike).
   const TBitmap dib = SkinImage();
   ASSERT_NE(dib.DC(), nullptr);
   CompareAllPrimitives(dib);
