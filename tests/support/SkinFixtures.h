@@ -1,6 +1,7 @@
 // Skins for tests: our generated themes as archives, models and skin data
-// components, and a skin's files edited key by key before packing, so a test
-// can damage exactly one thing.
+// components, a skin's files edited key by key before packing (so a test can
+// damage exactly one thing), archive containers built from their parts, and a
+// log of the message boxes a load shows.
 #pragma once
 
 #include <cstdint>
