@@ -16,21 +16,15 @@ using pelorin::testing::TTempFile;
 
 namespace {
 
-// A double-NUL list of the profile functions, or a value, with '|' for each NUL.
+// A value of the profile functions, or their double-NUL list as lines.
 std::string Platform(const char* section, const char* key, const std::string& path) {
   std::vector<char> buf(1 << 16);
   const DWORD size = key ? 2048 : DWORD(buf.size());
   const DWORD n = GetPrivateProfileStringA(section, key, key ? "<default>" : "", buf.data(), size, path.c_str());
   if (key) return std::string(buf.data(), n);
   std::string out;
-  for (DWORD i = 0; i < n; ++i) out += buf[i] ? buf[i] : '|';
-  return n > 0 && buf[n - 1] ? out + '|' : out;
-}
-
-std::string Join(const TStringList& l) {
-  std::string s;
-  for (const auto& x : l) s += x + "|";
-  return s;
+  for (DWORD i = 0; i < n; ++i) out += buf[i] ? std::string(1, buf[i]) : "\r\n";
+  return n > 0 && buf[n - 1] ? out + "\r\n" : out;
 }
 
 template <size_t N> std::string WithNul(const char (&text)[N]) { return std::string(text, N - 1); }
@@ -70,10 +64,10 @@ TEST(IniFileWin, MatchesTheProfileFunctions) {
       EXPECT_EQ(ini.ReadString(section, key, "<default>"), Platform(section, key, path)) << section << "/" << key;
     TStringList list;
     ini.ReadSections(list);
-    EXPECT_EQ(Join(list), Platform(nullptr, nullptr, path));
+    EXPECT_EQ(list.GetText(), Platform(nullptr, nullptr, path));
     for (const auto& name : TStringList(list)) {
       ini.ReadSection(name, list);
-      EXPECT_EQ(Join(list), Platform(name.c_str(), nullptr, path)) << "keys of " << name;
+      EXPECT_EQ(list.GetText(), Platform(name.c_str(), nullptr, path)) << "keys of " << name;
     }
   }
   const TTempFile missing("pelorin-no-such.ini");  // never written

@@ -11,16 +11,6 @@
 using namespace pelorin;
 using pelorin::testing::TTempFile;
 
-namespace {
-
-std::string Join(const TStringList& l) {
-  std::string s;
-  for (const auto& x : l) s += x + "|";
-  return s;
-}
-
-}  // namespace
-
 TEST(IniFile, LookupTrimmingQuotesAndRepeats) {
   const auto ini = TIniFile::FromText(
       "top = before any header\n"
@@ -54,9 +44,9 @@ TEST(IniFile, LookupTrimmingQuotesAndRepeats) {
   EXPECT_FALSE(ini.ValueExists("personality", "NoEquals"));
   TStringList l;
   ini.ReadSections(l);
-  EXPECT_EQ(Join(l), "Personality|Colours|personality|x]y|");
+  EXPECT_EQ(l.GetText(), "Personality\r\nColours\r\npersonality\r\nx]y\r\n");
   ini.ReadSection("PERSONALITY", l);
-  EXPECT_EQ(Join(l), "LeftFrame|leftframe|Quoted|Mixed|Expr||");
+  EXPECT_EQ(l.GetText(), "LeftFrame\r\nleftframe\r\nQuoted\r\nMixed\r\nExpr\r\n\r\n");
 }
 
 TEST(IniFile, LineEndsNulLongValuesFilesAndHugeInput) {
