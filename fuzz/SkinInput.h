@@ -16,6 +16,11 @@
 
 namespace pelorin::fuzzing {
 
+// A failed check is a crash the fuzzer keeps.
+inline void Check(bool ok) {
+  if (!ok) __builtin_trap();
+}
+
 inline void QuietMessageBoxes() {
   static const bool quiet = (SetMessageBoxFunc([](const std::string&, const std::string&, int) { return idOK; }), true);
   (void)quiet;

@@ -22,9 +22,7 @@ using namespace pelorin;
 
 namespace {
 
-void Check(bool ok) {
-  if (!ok) __builtin_trap();
-}
+using fuzzing::Check;
 
 void LayOut(const TSkinModel& skin, TFrameKind kind, int w, int h, bool active) {
   const TFrameMetrics m = MeasureFrame(skin, kind, kind == frSizeable ? 19 : 0);

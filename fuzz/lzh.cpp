@@ -7,23 +7,7 @@
 #include "tests/support/LzhReference.h"
 
 using namespace pelorin;
-
-namespace {
-
-std::vector<uint8_t> DecodeSerial(const uint8_t* data, size_t size) {
-  TMemoryStream in, out;
-  in.Assign(data, size);
-  const int32_t length = in.ReadInt32LE();
-  pelorin::testing::TLZH lzh;
-  lzh.InStream = &in;
-  lzh.OutStream = &out;
-  lzh.LZHDecode(
-      length, [&](const uint8_t* b, uint16_t n, uint16_t& a) { lzh.PutBytes(b, n, a); },
-      [&](uint8_t* b, uint16_t n, uint16_t& a) { lzh.GetBytes(b, n, a); });
-  return out.Bytes();
-}
-
-}  // namespace
+using pelorin::testing::DecodeSerial;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   try {

@@ -13,9 +13,7 @@ using namespace pelorin;
 
 namespace {
 
-void Check(bool ok) {
-  if (!ok) __builtin_trap();
-}
+using fuzzing::Check;
 
 void Touch(const TDataSkinObject* r) {
   if (!r) return;

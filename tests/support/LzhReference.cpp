@@ -168,4 +168,20 @@ void TLZH::LZHDecode(int32_t textSize, const TLzhPutBytes& putBytes, const TLzhG
   }
 }
 
+void DecodeSerial(TStream& in, TStream& out, int32_t length) {
+  TLZH lzh;
+  lzh.InStream = &in;
+  lzh.OutStream = &out;
+  lzh.LZHDecode(
+      length, [&](const uint8_t* b, uint16_t n, uint16_t& a) { lzh.PutBytes(b, n, a); },
+      [&](uint8_t* b, uint16_t n, uint16_t& a) { lzh.GetBytes(b, n, a); });
+}
+
+std::vector<uint8_t> DecodeSerial(const uint8_t* data, size_t size) {
+  TMemoryStream in, out;
+  in.Assign(data, size);
+  DecodeSerial(in, out, in.ReadInt32LE());
+  return out.Bytes();
+}
+
 }  // namespace pelorin::testing

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "host/core/Streams.h"
 
@@ -36,5 +37,13 @@ private:
   uint16_t getbuf_ = 0;
   uint8_t getlen_ = 0;
 };
+
+// Decodes length bytes from in into out with TLZH over the streams.
+void DecodeSerial(TStream& in, TStream& out, int32_t length);
+// A whole packed stream (its length word first) decoded with TLZH.
+std::vector<uint8_t> DecodeSerial(const uint8_t* data, size_t size);
+inline std::vector<uint8_t> DecodeSerial(const std::vector<uint8_t>& packed) {
+  return DecodeSerial(packed.data(), packed.size());
+}
 
 }  // namespace pelorin::testing

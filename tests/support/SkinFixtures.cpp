@@ -5,6 +5,7 @@
 
 #include "host/core/StringList.h"
 #include "host/core/Streams.h"
+#include "skinfile/Lzh.h"
 #include "skinfile/SkinWriter.h"
 #include "tools/skingen/SkinBuild.h"
 
@@ -18,6 +19,25 @@ TBytes PackFiles(const TSkinFiles& files) {
   TMemoryStream s;
   writer.SaveToStream(s);
   return s.Bytes();
+}
+
+TBytes ContainerBytes(int32_t version, const std::string& list, const std::vector<int32_t>& sizes,
+                      const std::string& data, std::optional<int32_t> listSize, int32_t unused) {
+  TBytes c;
+  auto put = [&c](int32_t v) {
+    for (int i = 0; i < 4; ++i) c.push_back(uint8_t(uint32_t(v) >> (8 * i)));
+  };
+  for (int32_t v : {version, listSize.value_or(int32_t(list.size())), unused, unused}) put(v);
+  c.insert(c.end(), list.begin(), list.end());
+  for (int32_t s : sizes) put(s);
+  c.insert(c.end(), data.begin(), data.end());
+  return c;
+}
+
+TBytes PackedContainer(int32_t version, const std::string& list, const std::vector<int32_t>& sizes,
+                       const std::string& data, std::optional<int32_t> listSize, int32_t unused) {
+  const TBytes c = ContainerBytes(version, list, sizes, data, listSize, unused);
+  return CompressBytes(c.data(), c.size());
 }
 
 TBytes ThemeArchive(const skingen::TSkinTheme& theme) { return skingen::PackSkin(skingen::BuildSkin(theme)); }

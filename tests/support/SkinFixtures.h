@@ -1,6 +1,7 @@
 // Skins for tests: our generated themes as archives, models and skin data
-// components, and a skin's files edited key by key before packing, so a test
-// can damage exactly one thing.
+// components, a skin's files edited key by key before packing (so a test can
+// damage exactly one thing), archive containers built from their parts, and a
+// log of the message boxes a load shows.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/core/MessageBox.h"
 #include "skinmodel/WinSkinData.h"
 #include "tools/skingen/SkinTheme.h"
 
@@ -24,6 +26,14 @@ TSkinFiles ThemeFiles(const skingen::TSkinTheme& theme);
 TBytes PackFiles(const TSkinFiles& files);
 TBytes ThemeArchive(const skingen::TSkinTheme& theme);
 inline TBytes TextBytes(const std::string& text) { return TBytes(text.begin(), text.end()); }
+// An archive's container from its parts, the name list taken as given:
+// version, list size (the list's own unless given), two unused words, the
+// list, the size table and the data.
+TBytes ContainerBytes(int32_t version, const std::string& list, const std::vector<int32_t>& sizes,
+                      const std::string& data, std::optional<int32_t> listSize = {}, int32_t unused = 0);
+// The same container compressed, as a skin file holds it.
+TBytes PackedContainer(int32_t version, const std::string& list, const std::vector<int32_t>& sizes,
+                       const std::string& data, std::optional<int32_t> listSize = {}, int32_t unused = 0);
 
 // Loads archive bytes into model; the result of LoadSkinArchive (exceptions pass).
 bool LoadArchive(TSkinModel& model, const TBytes& archive);
@@ -31,6 +41,20 @@ bool LoadArchive(TSkinModel& model, const TBytes& archive);
 // it did not load).
 std::unique_ptr<TSkinData> MakeSkin(const TBytes& archive);
 std::unique_ptr<TSkinData> MakeSkin(const skingen::TSkinTheme& theme);
+
+// Collects the texts of message boxes instead of showing them, while it lives.
+class TMessageLog {
+public:
+  TMessageLog() : saved_(SetMessageBoxFunc([this](const std::string& text, const std::string&, int) {
+                    texts.push_back(text);
+                    return idOK;
+                  })) {}
+  ~TMessageLog() { SetMessageBoxFunc(std::move(saved_)); }
+  std::vector<std::string> texts;
+
+private:
+  TMessageBoxFunc saved_;
+};
 
 // Editing the description of files (files[0]). Section and key names match
 // without regard to case, as the parser reads them.

@@ -1,13 +1,11 @@
 // Proves the Wine harness: a real window on the display paints its client
-// area, and a TBitmap is a DIB section that GDI and pixel code share.
+// area. (That a TBitmap is a DIB section GDI and pixel code share, rows
+// top-down, the DC paint tests prove.)
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include "host/core/Bitmap.h"
 #include "tests/support/win/Pump.h"
-
-using namespace pelorin;
 
 namespace {
 
@@ -48,21 +46,4 @@ TEST(WineHarness, WindowPaintsAndPixelReadsBack) {
 
   DestroyWindow(hwnd);
   UnregisterClassW(wc.lpszClassName, wc.hInstance);
-}
-
-TEST(WineHarness, BitmapIsDibSectionSharedWithGdi) {
-  TBitmap bmp(16, 8);
-  ASSERT_NE(bmp.DC(), nullptr);
-  ASSERT_NE(bmp.Handle(), nullptr);
-  HDC dc = static_cast<HDC>(bmp.DC());
-  HBRUSH brush = CreateSolidBrush(RGB(255, 0, 0));
-  RECT r{4, 2, 8, 6};
-  FillRect(dc, &r, brush);
-  DeleteObject(brush);
-  GdiFlush();
-  EXPECT_EQ(bmp.GetPixel(4, 2), MakeRGB(255, 0, 0));
-  EXPECT_EQ(bmp.GetPixel(3, 2), MakeRGB(0, 0, 0));
-  // Rows are top-down for GDI too.
-  bmp.SetPixel(1, 7, MakeRGB(1, 2, 3));
-  EXPECT_EQ(GetPixel(dc, 1, 7), RGB(1, 2, 3));
 }

@@ -4,33 +4,27 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "host/core/IniFile.h"
 #include "host/core/StringList.h"
+#include "tests/support/Files.h"
 
 using namespace pelorin;
+using pelorin::testing::TTempFile;
 
 namespace {
 
-// A double-NUL list of the profile functions, or a value, with '|' for each NUL.
+// A value of the profile functions, or their double-NUL list as lines.
 std::string Platform(const char* section, const char* key, const std::string& path) {
   std::vector<char> buf(1 << 16);
   const DWORD size = key ? 2048 : DWORD(buf.size());
   const DWORD n = GetPrivateProfileStringA(section, key, key ? "<default>" : "", buf.data(), size, path.c_str());
   if (key) return std::string(buf.data(), n);
   std::string out;
-  for (DWORD i = 0; i < n; ++i) out += buf[i] ? buf[i] : '|';
-  return n > 0 && buf[n - 1] ? out + '|' : out;
-}
-
-std::string Join(const TStringList& l) {
-  std::string s;
-  for (const auto& x : l) s += x + "|";
-  return s;
+  for (DWORD i = 0; i < n; ++i) out += buf[i] ? std::string(1, buf[i]) : "\r\n";
+  return n > 0 && buf[n - 1] ? out + "\r\n" : out;
 }
 
 template <size_t N> std::string WithNul(const char (&text)[N]) { return std::string(text, N - 1); }
@@ -60,24 +54,22 @@ TEST(IniFileWin, MatchesTheProfileFunctions) {
        {{"A", "x"}, {"B", "y"}, {"C", "z"}, {"C", "w"}, {"D", "k"}, {"D", "j"}, {"E", "k"}, {"E", "j"}, {"E", "q"}}},
       {"\xEF\xBB\xBF[A]\nx=bom\n[v]\n\x0bk\x0c=\x0bv\x0c\n[MiXeD]\nKeY=1\n", {{"A", "x"}, {"v", "k"}, {"mixed", "KEY"}}},
   };
-  const std::string dir = std::filesystem::temp_directory_path().string();
   int n = 0;
   for (const Sample& s : samples) {
     SCOPED_TRACE("sample " + std::to_string(n));
-    const std::string path = dir + "\\pelorin-ini-" + std::to_string(n++) + ".ini";
-    std::ofstream(path, std::ios::binary).write(s.text.data(), std::streamsize(s.text.size()));
+    const TTempFile file("pelorin-ini-" + std::to_string(n++) + ".ini", s.text);
+    const std::string& path = file.path;
     const TIniFile ini(path);
     for (const auto& [section, key] : s.queries)
       EXPECT_EQ(ini.ReadString(section, key, "<default>"), Platform(section, key, path)) << section << "/" << key;
     TStringList list;
     ini.ReadSections(list);
-    EXPECT_EQ(Join(list), Platform(nullptr, nullptr, path));
+    EXPECT_EQ(list.GetText(), Platform(nullptr, nullptr, path));
     for (const auto& name : TStringList(list)) {
       ini.ReadSection(name, list);
-      EXPECT_EQ(Join(list), Platform(name.c_str(), nullptr, path)) << "keys of " << name;
+      EXPECT_EQ(list.GetText(), Platform(name.c_str(), nullptr, path)) << "keys of " << name;
     }
-    std::filesystem::remove(path);
   }
-  const std::string missing = dir + "\\pelorin-no-such.ini";
-  EXPECT_EQ(TIniFile(missing).ReadString("A", "x", "<default>"), Platform("A", "x", missing));
+  const TTempFile missing("pelorin-no-such.ini");  // never written
+  EXPECT_EQ(TIniFile(missing.path).ReadString("A", "x", "<default>"), Platform("A", "x", missing.path));
 }

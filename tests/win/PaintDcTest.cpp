@@ -61,6 +61,12 @@ template <class Portable, class OnDC>
   return PixelsAre(canvas, [&](int x, int y) { return want.ScanLine(y)[x]; });
 }
 
+// One generic call made both ways.
+template <class Draw>
+::testing::AssertionResult Same(Draw draw) {
+  return Same(draw, draw);
+}
+
 void CompareAllPrimitives(const TBitmap& src) {
   for (const TRect& d : {Rect(0, 0, W, H), Rect(3, 4, 17, 15), Rect(-5, -2, 25, 33), Rect(30, 20, 52, 41),
                          Rect(5, 5, 9, 8), Rect(7, 7, 7, 12), Rect(9, 9, 2, 2)})
@@ -70,21 +76,17 @@ void CompareAllPrimitives(const TBitmap& src) {
         const int index = 1 + flags % 3;
         SCOPED_TRACE(::testing::Message() << "dest " << d.Left << "," << d.Top << " .. " << d.Right << ","
                                           << d.Bottom << " margin " << m.Left << " flags " << flags);
-        EXPECT_TRUE(Same([&](TBitmap& t) { DrawSkinImage(t, d, src, vertical, tile, transparent, 3, index, m); },
-                         [&](HDC dc) { DrawSkinImage(dc, d, src, vertical, tile, transparent, 3, index, m); }));
-        EXPECT_TRUE(Same([&](TBitmap& t) { DrawSkinStrip(t, d, src, vertical, transparent, 3, index, m); },
-                         [&](HDC dc) { DrawSkinStrip(dc, d, src, vertical, transparent, 3, index, m); }));
-        EXPECT_TRUE(Same([&](TBitmap& t) { DrawSkinBorder(t, d, src, vertical, 3, index, m); },
-                         [&](HDC dc) { DrawSkinBorder(dc, d, src, vertical, 3, index, m); }));
-        EXPECT_TRUE(Same([&](TBitmap& t) { DrawSkinFrame(t, d, src, transparent, index); },
-                         [&](HDC dc) { DrawSkinFrame(dc, d, src, transparent, index); }));
-        EXPECT_TRUE(Same([&](TBitmap& t) { DrawTransparent(t, d, src, TransparentKeyColour); },
-                         [&](HDC dc) { DrawTransparent(dc, d, src, TransparentKeyColour); }));
+        EXPECT_TRUE(Same([&](auto& t) { DrawSkinImage(t, d, src, vertical, tile, transparent, 3, index, m); }));
+        EXPECT_TRUE(Same([&](auto& t) { DrawSkinStrip(t, d, src, vertical, transparent, 3, index, m); }));
+        EXPECT_TRUE(Same([&](auto& t) { DrawSkinBorder(t, d, src, vertical, 3, index, m); }));
+        EXPECT_TRUE(Same([&](auto& t) { DrawSkinFrame(t, d, src, transparent, index); }));
+        EXPECT_TRUE(Same([&](auto& t) { DrawTransparent(t, d, src, TransparentKeyColour); }));
       }
 }
 
 TEST(PaintDC, EqualsTheBitmapVariants) {
-  // The framework's DIB-section bitmaps: the blits read the bitmap's own DC.
+  // The framework's DIB-section bitmaps: the blits read the bitmap's own DC
+  // (pixels written by code, read by GDI, and back, rows top-down alike).
   const TBitmap dib = SkinImage();
   ASSERT_NE(dib.DC(), nullptr);
   CompareAllPrimitives(dib);
@@ -133,14 +135,10 @@ TEST(PaintDC, ElementCallsEqualTheBitmapOnes) {
       for (int frame : {1, 3}) {
         SCOPED_TRACE(::testing::Message() << "variant " << variant << " dest " << d.Left << "," << d.Top
                                           << " frame " << frame);
-        EXPECT_TRUE(Same([&](TBitmap& t) { DrawElement(t, d, e, frame); },
-                         [&](HDC dc) { DrawElement(dc, d, e, frame); }));
-        EXPECT_TRUE(Same([&](TBitmap& t) { DrawElementRing(t, d, e, frame); },
-                         [&](HDC dc) { DrawElementRing(dc, d, e, frame); }));
-        EXPECT_TRUE(Same([&](TBitmap& t) { DrawElementRing(t, d, e, frame, Rect(1, 1, 0, 2)); },
-                         [&](HDC dc) { DrawElementRing(dc, d, e, frame, Rect(1, 1, 0, 2)); }));
-        EXPECT_TRUE(Same([&](TBitmap& t) { DrawElementFrame(t, d, e, frame); },
-                         [&](HDC dc) { DrawElementFrame(dc, d, e, frame); }));
+        EXPECT_TRUE(Same([&](auto& t) { DrawElement(t, d, e, frame); }));
+        EXPECT_TRUE(Same([&](auto& t) { DrawElementRing(t, d, e, frame); }));
+        EXPECT_TRUE(Same([&](auto& t) { DrawElementRing(t, d, e, frame, Rect(1, 1, 0, 2)); }));
+        EXPECT_TRUE(Same([&](auto& t) { DrawElementFrame(t, d, e, frame); }));
       }
   }
 }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 
 #include "BmpTestFiles.h"
 #include "host/core/Exceptions.h"
@@ -129,13 +128,12 @@ TEST(BmpSave, RoundTripsAreExactAndStreamsStayAligned) {
   }
   EXPECT_EQ(m.GetPosition(), m.GetSize());
 
-  const std::string path = (std::filesystem::temp_directory_path() / "pelorin_bmp_roundtrip.bmp").string();
-  originals[2].SaveToFile(path);
-  EXPECT_EQ(ReadFileBytes(path).size(), 54u + 24 * 5);  // rows of 21 bytes padded to 24
+  const TTempFile file("pelorin_bmp_roundtrip.bmp");
+  originals[2].SaveToFile(file.path);
+  EXPECT_EQ(ReadFileBytes(file.path).size(), 54u + 24 * 5);  // rows of 21 bytes padded to 24
   TBitmap b;
-  b.LoadFromFile(path);
+  b.LoadFromFile(file.path);
   EXPECT_EQ(PixelsOf(b), PixelsOf(originals[2]));
-  std::filesystem::remove(path);
   TMemoryStream empty;
   TBitmap().SaveToStream(empty);
   EXPECT_EQ(empty.GetSize(), 0);

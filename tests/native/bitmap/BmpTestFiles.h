@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -11,15 +10,11 @@
 #include "host/core/BmpFormat.h"
 #include "host/core/Streams.h"
 #include "tests/support/BmpFiles.h"
+#include "tests/support/Files.h"
 
 namespace pelorin::testing {
 
 inline std::string DataPath(const std::string& name) { return std::string(PELORIN_TEST_DATA) + "/bmp/" + name; }
-
-inline TBytes ReadFileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return TBytes(std::istreambuf_iterator<char>(in), {});
-}
 
 inline void LoadBytes(TBitmap& bmp, const TBytes& bytes) {
   TMemoryStream m;

@@ -5,20 +5,11 @@
 #include <string>
 
 #include "host/core/IniFile.h"
-#include "host/core/Streams.h"
 #include "host/core/StringList.h"
+#include "tests/support/Files.h"
 
 using namespace pelorin;
-
-namespace {
-
-std::string Join(const TStringList& l) {
-  std::string s;
-  for (const auto& x : l) s += x + "|";
-  return s;
-}
-
-}  // namespace
+using pelorin::testing::TTempFile;
 
 TEST(IniFile, LookupTrimmingQuotesAndRepeats) {
   const auto ini = TIniFile::FromText(
@@ -53,9 +44,9 @@ TEST(IniFile, LookupTrimmingQuotesAndRepeats) {
   EXPECT_FALSE(ini.ValueExists("personality", "NoEquals"));
   TStringList l;
   ini.ReadSections(l);
-  EXPECT_EQ(Join(l), "Personality|Colours|personality|x]y|");
+  EXPECT_EQ(l.GetText(), "Personality\r\nColours\r\npersonality\r\nx]y\r\n");
   ini.ReadSection("PERSONALITY", l);
-  EXPECT_EQ(Join(l), "LeftFrame|leftframe|Quoted|Mixed|Expr||");
+  EXPECT_EQ(l.GetText(), "LeftFrame\r\nleftframe\r\nQuoted\r\nMixed\r\nExpr\r\n\r\n");
 }
 
 TEST(IniFile, LineEndsNulLongValuesFilesAndHugeInput) {
@@ -75,12 +66,8 @@ TEST(IniFile, LineEndsNulLongValuesFilesAndHugeInput) {
   const auto dir = std::filesystem::temp_directory_path();
   EXPECT_EQ(TIniFile((dir / "pelorin-no-such-file.ini").string()).ReadInteger("A", "x", 42), 42);
   EXPECT_EQ(TIniFile(dir.string()).ReadString("A", "x", "dir"), "dir");  // a folder reads as empty
-  const std::string path = (dir / "pelorin-ini-test.ini").string();
-  TMemoryStream m;
-  m.Assign("[Skin]\r\nFrame=0x10\r\n", 20);
-  m.SaveToFile(path);
-  EXPECT_EQ(TIniFile(path).ReadInteger("skin", "frame", 0), 16);
-  std::filesystem::remove(path);
+  const TTempFile file("pelorin-ini-test.ini", "[Skin]\r\nFrame=0x10\r\n");
+  EXPECT_EQ(TIniFile(file.path).ReadInteger("skin", "frame", 0), 16);
 
   // Many sections and keys and one very long line: quadratic parsing would time out.
   std::string text;

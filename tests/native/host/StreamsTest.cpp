@@ -6,8 +6,10 @@
 #include "host/core/Exceptions.h"
 #include "host/core/Streams.h"
 #include "host/core/StringList.h"
+#include "tests/support/Files.h"
 
 using namespace pelorin;
+using pelorin::testing::TTempFile;
 
 TEST(MemoryStream, ExactReadRaisesOnShortTransfer) {
   TMemoryStream m;
@@ -36,7 +38,8 @@ TEST(FileStream, OpenErrorsExactTransfersCopyAndSize) {
   const auto dir = std::filesystem::temp_directory_path();
   EXPECT_THROW(TFileStream((dir / "pelorin-missing" / "x").string(), fmOpenRead), EFOpenError);
   EXPECT_THROW(TFileStream((dir / "pelorin-missing" / "x").string(), fmCreate), EFCreateError);
-  const std::string path = (dir / "pelorin-stream-test.bin").string();
+  const TTempFile file("pelorin-stream-test.bin");
+  const std::string& path = file.path;
   TMemoryStream src;
   for (int i = 0; i < 100000; ++i) src.WriteValue<uint8_t>(uint8_t(i * 7));
   {
@@ -57,5 +60,4 @@ TEST(FileStream, OpenErrorsExactTransfersCopyAndSize) {
     src.SetSize(70000);
     EXPECT_EQ(back.Bytes(), src.Bytes());
   }
-  std::filesystem::remove(path);
 }

@@ -16,46 +16,27 @@ TWindowFacts Skinnable() {
 }
 
 TEST(ManagerRules, EachRefusalAndItsPrecedence) {
-  EXPECT_EQ(CheckWindowFacts(Skinnable()), TSkinRefusal::None);
-
-  TWindowFacts f = Skinnable();
-  f.managerActive = false;
-  f.tracked = true;  // inactive is reported before anything else
-  EXPECT_EQ(CheckWindowFacts(f), TSkinRefusal::Inactive);
-
-  f = Skinnable();
-  f.tracked = true;
-  f.width = 0;
-  EXPECT_EQ(CheckWindowFacts(f), TSkinRefusal::Tracked);
-
-  f = Skinnable();
-  f.childStyle = true;
-  f.parentClass = "TPanel";
-  EXPECT_EQ(CheckWindowFacts(f), TSkinRefusal::PlainChild);
-  f.parentClass = "MDIClient";  // an MDI child passes, whatever the case
-  EXPECT_EQ(CheckWindowFacts(f), TSkinRefusal::None);
-
-  f = Skinnable();
-  f.height = 0;
-  f.hostForm = true;
-  f.formTag = 99;
-  EXPECT_EQ(CheckWindowFacts(f), TSkinRefusal::EmptyRect);
-  f.height = 10;
-  EXPECT_EQ(CheckWindowFacts(f), TSkinRefusal::FormTag99);
-  f.hostForm = false;  // a Tag only counts for host forms
-  EXPECT_EQ(CheckWindowFacts(f), TSkinRefusal::None);
-
-  // 65536 x 65536 wraps to 0 in 32 bits; such a window still has an area.
-  f = Skinnable();
-  f.width = 65536;
-  f.height = 65536;
-  EXPECT_EQ(CheckWindowFacts(f), TSkinRefusal::None);
-
-  f = Skinnable();
-  f.className = "TApplication";
-  EXPECT_EQ(CheckWindowFacts(f), TSkinRefusal::ApplicationWindow);
-  f.className = "tapplication";  // compared exactly
-  EXPECT_EQ(CheckWindowFacts(f), TSkinRefusal::None);
+  using R = TSkinRefusal;
+  using F = TWindowFacts;
+  const struct { const char* what; void (*change)(F&); R want; } cases[] = {
+      {"skinnable", [](F&) {}, R::None},
+      {"inactive before anything else", [](F& f) { f.managerActive = false, f.tracked = true; }, R::Inactive},
+      {"tracked before the size", [](F& f) { f.tracked = true, f.width = 0; }, R::Tracked},
+      {"plain child", [](F& f) { f.childStyle = true, f.parentClass = "TPanel"; }, R::PlainChild},
+      {"MDI child", [](F& f) { f.childStyle = true, f.parentClass = "MDIClient"; }, R::None},
+      {"empty before the tag", [](F& f) { f.height = 0, f.hostForm = true, f.formTag = 99; }, R::EmptyRect},
+      {"host form tag 99", [](F& f) { f.hostForm = true, f.formTag = 99; }, R::FormTag99},
+      {"a tag only counts for host forms", [](F& f) { f.formTag = 99; }, R::None},
+      // 65536 x 65536 wraps to 0 in 32 bits; such a window still has an area.
+      {"huge", [](F& f) { f.width = f.height = 65536; }, R::None},
+      {"application window", [](F& f) { f.className = "TApplication"; }, R::ApplicationWindow},
+      {"class compared exactly", [](F& f) { f.className = "tapplication"; }, R::None},
+  };
+  for (const auto& c : cases) {
+    TWindowFacts f = Skinnable();
+    c.change(f);
+    EXPECT_EQ(CheckWindowFacts(f), c.want) << c.what;
+  }
 }
 
 TEST(ManagerRules, FindSkinDataRules) {

@@ -10,6 +10,7 @@
 #include "tests/support/LzhReference.h"
 
 using namespace pelorin;
+using pelorin::testing::DecodeSerial;
 using Bytes = std::vector<uint8_t>;
 
 namespace {
@@ -21,27 +22,13 @@ Bytes RandomBytes(size_t n, uint32_t seed, int alphabet = 256) {
   return b;
 }
 
-// Decodes with the byte-serial TLZH over memory streams.
-Bytes DecodeSerial(const Bytes& packed) {
-  TMemoryStream in, out;
-  in.Assign(packed.data(), packed.size());
-  pelorin::testing::TLZH lzh;
-  lzh.InStream = &in;
-  lzh.OutStream = &out;
-  const int32_t length = in.ReadInt32LE();
-  lzh.LZHDecode(
-      length, [&](const uint8_t* b, uint16_t n, uint16_t& a) { lzh.PutBytes(b, n, a); },
-      [&](uint8_t* b, uint16_t n, uint16_t& a) { lzh.GetBytes(b, n, a); });
-  return out.Bytes();
-}
-
 void ExpectRoundTrip(const Bytes& data, const std::string& what) {
   for (TLzhParsing parsing : {TLzhParsing::Greedy, TLzhParsing::Lazy}) {
-  const Bytes packed = CompressBytes(data.data(), data.size(), parsing);
-  ASSERT_GE(packed.size(), 4u) << what;
-  EXPECT_EQ(uint32_t(packed[0] | packed[1] << 8 | packed[2] << 16 | uint32_t(packed[3]) << 24), data.size()) << what;
-  EXPECT_EQ(DecompressBytes(packed.data(), packed.size()), data) << what;
-  EXPECT_EQ(DecodeSerial(packed), data) << what;
+    const Bytes packed = CompressBytes(data.data(), data.size(), parsing);
+    ASSERT_GE(packed.size(), 4u) << what;
+    EXPECT_EQ(uint32_t(packed[0] | packed[1] << 8 | packed[2] << 16 | uint32_t(packed[3]) << 24), data.size()) << what;
+    EXPECT_EQ(DecompressBytes(packed.data(), packed.size()), data) << what;
+    EXPECT_EQ(DecodeSerial(packed), data) << what;
   }
 }
 
@@ -170,12 +157,7 @@ TEST(Lzh, StreamBoundaries) {
   EXPECT_THROW(DecompressStream(src, full), EWriteError);
   src.SetPosition(4);
   full.Clear();
-  pelorin::testing::TLZH lzh;
-  lzh.InStream = &src;
-  lzh.OutStream = &full;
-  EXPECT_THROW(lzh.LZHDecode(3000, [&](const uint8_t* b, uint16_t n, uint16_t& a) { lzh.PutBytes(b, n, a); },
-                             [&](uint8_t* b, uint16_t n, uint16_t& a) { lzh.GetBytes(b, n, a); }),
-               EWriteError);
+  EXPECT_THROW(DecodeSerial(src, full, 3000), EWriteError);
 }
 
 TEST(Lzh, CompressStreamReadsWholeSourceAndAppendsAtDestPosition) {

@@ -2,55 +2,26 @@
 // archives whose version or numbers are wrong.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "host/core/MessageBox.h"
 #include "skinfile/Lzh.h"
 #include "skinfile/SkinReader.h"
 #include "skinfile/SkinWriter.h"
+#include "tests/support/SkinFixtures.h"
 
 using namespace pelorin;
+using namespace pelorin::testing;
 using Bytes = std::vector<uint8_t>;
 
 namespace {
 
-// Collects message boxes instead of showing them.
-class TMessageLog {
-public:
-  TMessageLog() {
-    saved_ = SetMessageBoxFunc([this](const std::string& text, const std::string&, int) {
-      texts.push_back(text);
-      return idOK;
-    });
-  }
-  ~TMessageLog() { SetMessageBoxFunc(std::move(saved_)); }
-  std::vector<std::string> texts;
-
-private:
-  TMessageBoxFunc saved_;
-};
-
-void PutInt32(Bytes& b, int32_t v) {
-  for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(uint32_t(v) >> (8 * i)));
-}
-
-// A container from its parts, compressed: the list text is taken as given.
+// A compressed container in a stream; the unused words are not zero.
 std::unique_ptr<TMemoryStream> Archive(int32_t version, const std::string& list, const std::vector<int32_t>& sizes,
-                      const std::string& data, std::optional<int32_t> listSize = {}) {
-  Bytes c;
-  PutInt32(c, version);
-  PutInt32(c, listSize.value_or(static_cast<int32_t>(list.size())));
-  PutInt32(c, 0x1234);
-  PutInt32(c, -7);
-  c.insert(c.end(), list.begin(), list.end());
-  for (int32_t s : sizes) PutInt32(c, s);
-  c.insert(c.end(), data.begin(), data.end());
-  const Bytes packed = CompressBytes(c.data(), c.size());
+                                       const std::string& data, std::optional<int32_t> listSize = {}) {
+  const Bytes packed = PackedContainer(version, list, sizes, data, listSize, 0x1234);
   auto m = std::make_unique<TMemoryStream>();
   m->Assign(packed.data(), packed.size());
   return m;
@@ -69,16 +40,8 @@ TEST(SkinArchive, WriterLayoutAndReaderLookups) {
   EXPECT_THROW(w.AddFile("TITLE.BMP", "x", 1), ESkinArchiveError);
 
   const Bytes container = w.BuildContainer();
-  const std::string list = "skin description.ini\r\ntitle.bmp\r\nbigtitle.bmp\r\nempty.bmp\r\n";
-  Bytes expected;
-  PutInt32(expected, 20000);
-  PutInt32(expected, static_cast<int32_t>(list.size()));
-  PutInt32(expected, 0);
-  PutInt32(expected, 0);
-  expected.insert(expected.end(), list.begin(), list.end());
-  for (int32_t s : {8, 7, 5, 0}) PutInt32(expected, s);
-  for (const char* d : {"[Form]\r\n", "BMtitle", "BMbig"}) expected.insert(expected.end(), d, d + strlen(d));
-  EXPECT_EQ(container, expected);
+  EXPECT_EQ(container, ContainerBytes(20000, "skin description.ini\r\ntitle.bmp\r\nbigtitle.bmp\r\nempty.bmp\r\n",
+                                     {8, 7, 5, 0}, "[Form]\r\nBMtitleBMbig"));
 
   TMemoryStream skn;
   w.SaveToStream(skn);

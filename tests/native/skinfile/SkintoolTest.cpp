@@ -3,13 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
-#include "skinfile/Lzh.h"
+#include "tests/support/Files.h"
+#include "tests/support/SkinFixtures.h"
 #include "tools/skintool/Commands.h"
 
 using namespace pelorin;
+using namespace pelorin::testing;
 namespace fs = std::filesystem;
 
 namespace {
@@ -23,15 +24,6 @@ TRun Tool(std::vector<std::string> args) {
   std::ostringstream out, err;
   const int code = skintool::RunTool(args, out, err);
   return {code, out.str(), err.str()};
-}
-
-void WriteFile(const fs::path& p, const std::string& content) {
-  std::ofstream(p, std::ios::binary) << content;
-}
-
-std::string ReadFile(const fs::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(f), {});
 }
 
 class Skintool : public ::testing::Test {
@@ -50,10 +42,10 @@ protected:
 }  // namespace
 
 TEST_F(Skintool, PackListUnpackRoundTrip) {
-  WriteFile(root_ / "in" / "Skin.ini", "[Form]\r\nTitle=title.bmp\r\n");
-  WriteFile(root_ / "in" / "title.bmp", std::string(3000, 'B'));
-  WriteFile(root_ / "in" / "empty.bmp", "");
-  WriteFile(root_ / "in" / "sub" / "ignored.bmp", "x");
+  WriteFileBytes(root_ / "in" / "Skin.ini", "[Form]\r\nTitle=title.bmp\r\n");
+  WriteFileBytes(root_ / "in" / "title.bmp", std::string(3000, 'B'));
+  WriteFileBytes(root_ / "in" / "empty.bmp", "");
+  WriteFileBytes(root_ / "in" / "sub" / "ignored.bmp", "x");
 
   TRun r = Tool({"pack", P("in"), "-o", P("a.skn")});
   ASSERT_EQ(r.code, 0) << r.err;
@@ -66,8 +58,8 @@ TEST_F(Skintool, PackListUnpackRoundTrip) {
 
   r = Tool({"unpack", P("a.skn"), "-o", P("out")});
   ASSERT_EQ(r.code, 0) << r.err;
-  EXPECT_EQ(ReadFile(root_ / "out" / "skin.ini"), "[Form]\r\nTitle=title.bmp\r\n");
-  EXPECT_EQ(ReadFile(root_ / "out" / "title.bmp"), std::string(3000, 'B'));
+  EXPECT_EQ(ReadFileBytes(root_ / "out" / "skin.ini"), TextBytes("[Form]\r\nTitle=title.bmp\r\n"));
+  EXPECT_EQ(ReadFileBytes(root_ / "out" / "title.bmp"), TBytes(3000, 'B'));
   EXPECT_TRUE(fs::exists(root_ / "out" / "empty.bmp"));
 }
 
@@ -85,17 +77,11 @@ TEST_F(Skintool, ExitCodes) {
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
   };
   expectRefused(Tool({"list", P("missing.skn")}), "missing.skn");
-  WriteFile(root_ / "short.skn", "ab");
+  WriteFileBytes(root_ / "short.skn", "ab");
   expectRefused(Tool({"list", P("short.skn")}), "LZH");
 
   auto writeContainer = [&](const char* file, int32_t version, const std::string& list, int32_t size) {
-    std::string c;
-    for (int32_t v : {version, int32_t(list.size()), 0, 0}) c.append(reinterpret_cast<const char*>(&v), 4);
-    c += list;
-    c.append(reinterpret_cast<const char*>(&size), 4);
-    c += "data";
-    const auto packed = CompressBytes(reinterpret_cast<const uint8_t*>(c.data()), c.size());
-    WriteFile(root_ / file, std::string(packed.begin(), packed.end()));
+    WriteFileBytes(root_ / file, PackedContainer(version, list, {size}, "data"));
   };
   writeContainer("old.skn", 10000, "a.bmp\r\n", 4);
   expectRefused(Tool({"list", P("old.skn")}), "Older Skin File Please update");

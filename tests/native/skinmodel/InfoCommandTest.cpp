@@ -1,10 +1,10 @@
 // skintool info on a skin built in the test, in both output forms.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <sstream>
 
 #include "tests/support/BmpFiles.h"
+#include "tests/support/Files.h"
 #include "tests/support/SkinFixtures.h"
 #include "tools/skintool/Commands.h"
 
@@ -12,16 +12,13 @@ using namespace pelorin;
 using namespace pelorin::testing;
 
 TEST(SkintoolInfo, PrintsTheParsedModel) {
-  const auto file = std::filesystem::temp_directory_path() / "pelorin_info_test.skn";
   const std::string ini = "[Colours]\nButtonFace=16 32 48\n[Button0]\nAction=-1\nButtonImage=b.bmp\n"
                           "[Tabs]\nImage=b.bmp\n[Se\xe9]\n";
-  TBytes skn = PackFiles({{"Blue Skin.ini", TextBytes(ini)}, {"b.bmp", BmpFile(60, 18)}});
-  TMemoryStream s;
-  s.Assign(skn.data(), skn.size());
-  s.SaveToFile(file.string());
+  const TTempFile file("pelorin_info_test.skn",
+                       PackFiles({{"Blue Skin.ini", TextBytes(ini)}, {"b.bmp", BmpFile(60, 18)}}));
 
   std::ostringstream out, err;
-  ASSERT_EQ(skintool::RunTool({"info", file.string(), "--json"}, out, err), 0) << err.str();
+  ASSERT_EQ(skintool::RunTool({"info", file.path, "--json"}, out, err), 0) << err.str();
   const std::string json = out.str();
   EXPECT_NE(json.find("\"format\": \"pelorin-skin-info\""), std::string::npos);
   EXPECT_NE(json.find("\"description\": \"blue skin.ini\""), std::string::npos);
@@ -38,14 +35,12 @@ TEST(SkintoolInfo, PrintsTheParsedModel) {
   EXPECT_NE(json.find("\"action\": 9, \"align\": 100"), std::string::npos);
 
   std::ostringstream text;
-  ASSERT_EQ(skintool::RunTool({"info", file.string()}, text, err), 0);
+  ASSERT_EQ(skintool::RunTool({"info", file.path}, text, err), 0);
   EXPECT_NE(text.str().find("BUTTON0: action -1"), std::string::npos);
 
   // A damaged archive is reported, not printed.
-  s.Assign("\x10\0\0\0junk", 8);
-  s.SaveToFile(file.string());
+  WriteFileBytes(file.path, std::string_view("\x10\0\0\0junk", 8));
   std::ostringstream none;
-  EXPECT_EQ(skintool::RunTool({"info", file.string(), "--json"}, none, err), skintool::ExitRefused);
+  EXPECT_EQ(skintool::RunTool({"info", file.path, "--json"}, none, err), skintool::ExitRefused);
   EXPECT_EQ(none.str(), "");
-  std::filesystem::remove(file);
 }

@@ -8,7 +8,6 @@
 #include "skinmodel/SkinModel.h"
 #include "skinmodel/SkinRules.h"
 #include "tests/support/BmpFiles.h"
-#include "tests/support/SkinFixtures.h"
 
 using namespace pelorin;
 using namespace pelorin::testing;
@@ -245,14 +244,4 @@ TEST(SkinParser, StylesNormaliseEachElementsKeys) {
   EXPECT_EQ(p.model.MenuBar->Style.Slicing, S::Strip);
   EXPECT_EQ(p.model.Borders[bdLeft]->Style, (TElementStyle{F::Stretch, false, 1, false, S::NineSlice, true}));
   EXPECT_FALSE(p.model.MenuItem);
-  EXPECT_FALSE(p.model.Progress);
-}
-
-TEST(SkinParser, DamagedImageLeavesModelEmpty) {
-  TParsed p;
-  p.Parse("[Personality]\n");
-  ASSERT_FALSE(p.model.Empty);
-  p.files["bad.bmp"] = TextBytes("BM this is not a bitmap");
-  EXPECT_THROW(p.Parse("[Buttons]\nBitmap=bad.bmp\n"), EInvalidGraphic);
-  EXPECT_TRUE(p.model.Empty);
 }
