@@ -12,6 +12,8 @@
 #include "paint/DrawElement.h"
 #include "paint/PaintTypes.h"
 #include "skinmodel/SkinModel.h"
+#include "tests/support/Files.h"
+#include "tests/support/SkinFixtures.h"
 #include "tools/skingen/SkinBuild.h"
 #include "tools/skingen/SkinOutput.h"
 #include "tools/skintool/Commands.h"
@@ -25,17 +27,11 @@ namespace {
 TColor ColourOf(TPixel p) { return ColorFromPixel(p); }
 
 void Load(const TSkinTheme& theme, TSkinModel& model) {
-  const std::vector<uint8_t> bytes = PackSkin(BuildSkin(theme));
-  TMemoryStream s;
-  s.Write(bytes.data(), bytes.size());
-  ASSERT_TRUE(model.LoadSkinArchive(s)) << theme.Name;
+  ASSERT_TRUE(pelorin::testing::LoadArchive(model, pelorin::testing::ThemeArchive(theme))) << theme.Name;
   ASSERT_FALSE(model.Empty) << theme.Name;
 }
 
-std::string ReadFile(const fs::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(f), {});
-}
+std::vector<uint8_t> ReadFile(const fs::path& p) { return pelorin::testing::ReadFileBytes(p); }
 
 int Tool(const std::vector<std::string>& args) {
   std::ostringstream out, err;
@@ -202,7 +198,7 @@ TEST(GeneratedSkins, PackAndUnpackRoundTripExactly) {
   // Unpacking gives the generator's files byte for byte.
   size_t count = 0;
   for (const auto& [name, bytes] : SkinFiles(source)) {
-    EXPECT_EQ(ReadFile(root / "one" / name), std::string(bytes.begin(), bytes.end())) << name;
+    EXPECT_EQ(ReadFile(root / "one" / name), bytes) << name;
     ++count;
   }
   EXPECT_EQ(size_t(std::distance(fs::directory_iterator(root / "one"), fs::directory_iterator())), count);
@@ -214,9 +210,7 @@ TEST(GeneratedSkins, PackAndUnpackRoundTripExactly) {
   EXPECT_EQ(ReadFile(root / "b.skn"), ReadFile(root / "c.skn"));
   // The repacked archive is the same skin.
   TSkinModel m;
-  TMemoryStream s;
-  s.LoadFromFile((root / "b.skn").string());
-  ASSERT_TRUE(m.LoadSkinArchive(s));
+  ASSERT_TRUE(pelorin::testing::LoadArchive(m, ReadFile(root / "b.skn")));
   EXPECT_EQ(m.Title->TextAlignment, theme.TextAlignment);
   EXPECT_EQ(m.SysButtons.size(), TitleButtons(theme).size() + 3);
   fs::remove_all(root);
@@ -229,7 +223,8 @@ TEST(GeneratedSkins, PreviewWritesAPngOfTheAskedSize) {
   WriteArchive(BuildSkin(AllThemes()[0]), root / "s.skn");
   const std::string png = (root / "s.png").string();
   ASSERT_EQ(Tool({"preview", (root / "s.skn").string(), "-o", png, "--size", "400x300", "--inactive"}), 0);
-  const std::string bytes = ReadFile(png);
+  const std::vector<uint8_t> raw = ReadFile(png);
+  const std::string bytes(raw.begin(), raw.end());
   ASSERT_GT(bytes.size(), 33u);
   EXPECT_EQ(bytes.substr(1, 3), "PNG");
   auto be32 = [&](size_t at) {

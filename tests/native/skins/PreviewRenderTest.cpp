@@ -9,6 +9,7 @@
 #include "formframe/FrameLayout.h"
 #include "host/core/Streams.h"
 #include "skinmodel/SkinModel.h"
+#include "tests/support/SkinFixtures.h"
 #include "tools/skingen/SkinBuild.h"
 #include "tools/skintool/PreviewRender.h"
 
@@ -27,10 +28,7 @@ const skintool::TPreviewFonts& Fonts() {
 }
 
 TBitmap Render(const TSkinTheme& theme, bool active, TSkinModel& m) {
-  const std::vector<uint8_t> bytes = PackSkin(BuildSkin(theme));
-  TMemoryStream s;
-  s.Write(bytes.data(), bytes.size());
-  EXPECT_TRUE(m.LoadSkinArchive(s));
+  EXPECT_TRUE(pelorin::testing::LoadArchive(m, pelorin::testing::ThemeArchive(theme)));
   skintool::TPreviewOptions o;
   o.Active = active;
   return skintool::RenderPreview(m, o, Fonts());
