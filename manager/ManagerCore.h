@@ -40,7 +40,6 @@ public:
   TManagerAction PendingAction() const { return pending_; }
   // Every request posted so far, oldest first.
   const std::vector<TManagerAction>& PostedActions() const { return posted_; }
-  void ClearPostedActions() { posted_.clear(); }
 
   // Windows are skinned only while Active; Started once the first window
   // activation was seen.

@@ -28,7 +28,6 @@ public:
 
   void SetSkinData(TSkinData* skin) { skin_ = skin; }
   TSkinData* SkinData() const { return skin_; }
-  void SetMainMenu(TMainMenu* menu) { mainMenu_ = menu; }
   // The popup opened from the skinned menu bar (native items find their text there).
   void SetOpenPopup(HMENU menu) { openPopup_ = menu; }
   HMENU OpenPopup() const { return openPopup_; }

@@ -72,7 +72,6 @@ public:
   HMENU Menu() const { return menu_; }
   int Count() const { return static_cast<int>(items_.size()); }
   const std::vector<std::unique_ptr<TMenuBtn>>& Items() const { return items_; }
-  TSkinMenuItems& ItemPainter() { return itemPainter_; }
   TFont& Font() { return font_; }
   bool Tracking() const { return tracking_; }
   bool WindowActive() const;
