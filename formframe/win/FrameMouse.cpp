@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "formframe/WinSkinForm.h"
+#include "controls/win/WinSubClass.h"
 #include "skinbase/win/WinGeometry.h"
 #include "skinmodel/WinSkinData.h"
 
@@ -37,8 +38,19 @@ void TWinSkinForm::SetHoverTimer(bool on) {
   }
 }
 
+void TWinSkinForm::LeaveHotControl(bool always) {
+  if (!hotControl_) return;
+  POINT cursor;
+  if (!always && GetCursorPos(&cursor) && hotControl_->WindowRect().Contains({cursor.x, cursor.y})) return;
+  TSkinControl* hot = hotControl_;
+  hotControl_ = nullptr;
+  hot->SendMouseLeave();
+}
+
 void TWinSkinForm::HoverTick() {
-  if (!CurrentObject) return;
+  const std::shared_ptr<bool> alive = alive_;
+  LeaveHotControl(false);
+  if (!*alive || !CurrentObject) return;
   POINT cursor;
   if (!GetCursorPos(&cursor)) return;
   if (!CurrentObject->BoundsRect.Contains(NCPointFromScreen({cursor.x, cursor.y}))) CurrentObject->MouseLeave();
