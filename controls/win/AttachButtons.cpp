@@ -3,7 +3,8 @@
 #include <memory>
 #include <vector>
 
-#include "controls/win/SkinButton.h"
+#include "controls/win/SkinGlyphButtons.h"
+#include "host/win/Buttons.h"
 #include "host/win/StdCtrls.h"
 
 namespace pelorin {
@@ -34,9 +35,17 @@ int SkinFrameworkButtons(TControlSkinnerHost& host, TWinControl& parent, TSkinDa
   int count = 0;
   for (int i = 0; i < parent.ControlCount(); ++i) {
     TControl* control = parent.Controls(i);
-    if (control->ClassName() == "TButton") {
+    const std::string kind = control->ClassName();
+    if (kind == "TButton" || kind == "TBitBtn") {
       auto* button = static_cast<TButton*>(control);
-      count += Adopt<TSkinButton>(host, [&](TSkinButton& s) { return s.AttachControl(button, skin, false); });
+      if (kind == "TButton") {
+        count += Adopt<TSkinButton>(host, [&](TSkinButton& s) { return s.AttachControl(button, skin, false); });
+      } else {
+        count += Adopt<TSkinBitButton>(host, [&](TSkinBitButton& s) { return s.AttachControl(button, skin, false); });
+      }
+    } else if (kind == "TSpeedButton") {
+      auto* speed = static_cast<TSpeedButton*>(control);
+      count += Adopt<TSkinSpeedButton>(host, [&](TSkinSpeedButton& s) { return s.AttachSpeedButton(speed, skin); });
     } else if (auto* container = dynamic_cast<TWinControl*>(control)) {
       count += SkinFrameworkButtons(host, *container, skin);
     }

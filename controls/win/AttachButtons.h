@@ -10,8 +10,8 @@ class TControlSkinnerHost;
 class TSkinData;
 class TWinControl;
 
-// The framework push buttons among parent's controls, at any depth; the
-// number attached.
+// The framework push, bitmap and speed buttons among parent's controls, at
+// any depth; the number attached.
 int SkinFrameworkButtons(TControlSkinnerHost& host, TWinControl& parent, TSkinData* skin);
 // The plain "Button" push buttons among parent's child windows (framework
 // controls excepted); the number attached.

@@ -67,6 +67,15 @@ void TSkinControl::UnhookWindowProc() {
   hookedControl_ = nullptr;
 }
 
+void TSkinControl::ForgetControl() {
+  hookedControl_ = nullptr;
+  control_ = nullptr;
+  UnhookWindowProc();
+  if (key_) WindowSkinners().Remove(key_, this);
+  key_ = nullptr;
+  if (owner_.HotControl() == this) owner_.SetHotControl(nullptr);
+}
+
 bool TSkinControl::AttachControl(TWinControl* control, TSkinData* skinData, bool changeColor) {
   if (Attached() || !control) return false;
   const HWND wnd = control->Handle();
@@ -212,7 +221,11 @@ void TSkinControl::ApplySkinChange(TSkinData* skinData) {
   skin_ = skinData;
   if (!Attached()) return;
   if (changeColor_ && control_ && skin_) control_->SetColor(skin_->colors[csButtonFace]);
-  InvalidateNow();
+  if (handle_) {
+    InvalidateNow();
+  } else {
+    PaintNow();
+  }
 }
 
 }  // namespace pelorin

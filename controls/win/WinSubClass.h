@@ -107,7 +107,11 @@ protected:
   // Installs the WindowProc hook on a framework control.
   void HookWindowProc(TControl* control);
   void UnhookWindowProc();
+  // The hooked control was freed: forget it without touching it.
+  void ForgetControl();
   bool Register(TWindowKey key);
+  // Skinners without a window of their own store their skin here.
+  void SetSkinDataOnly(TSkinData* skinData) { skin_ = skinData; }
 
 private:
   static LRESULT SubclassProc(void* self, HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);

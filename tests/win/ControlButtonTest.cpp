@@ -6,7 +6,6 @@
 #include "controls/win/SkinButton.h"
 #include "host/win/StdCtrls.h"
 #include "paint/DrawElement.h"
-#include "tests/support/win/AllocationCount.h"
 #include "tests/support/win/ScreenRead.h"
 #include "tests/win/FrameTestUtil.h"
 #include "tests/win/HostTestUtil.h"
@@ -224,40 +223,6 @@ TEST(ControlDialogButtons, PlainButtonsAttachPaintAndPostTheirId) {
   }
   DestroyWindow(dialog);
   testing::Pump();
-}
-
-// A host that keeps nothing: what the skinners themselves allocate and free.
-class TBareHost : public TControlSkinnerHost {
-public:
-  void AdoptControlSkinner(std::unique_ptr<TSkinControl> s) override { skinners.push_back(std::move(s)); }
-  TSkinControl* HotControl() const override { return hot; }
-  void SetHotControl(TSkinControl* s) override { hot = s; }
-  bool ReleasingSkin() const override { return false; }
-  TCanvas& SharedCanvas() override { return canvas; }
-  std::vector<std::unique_ptr<TSkinControl>> skinners;
-  TSkinControl* hot = nullptr;
-  TCanvas canvas;
-};
-
-TEST_F(ControlButtons, AttachDetachAndSkinSwitchCyclesLeaveNothing) {
-  auto other = MakeSkin(skingen::SlateTheme());
-  skinner.reset();
-  auto cycle = [&](int i) {
-    TBareHost host;
-    SkinFrameworkButtons(host, *form, i % 2 ? skin.get() : other.get());
-    for (auto& s : host.skinners) {
-      s->ApplySkinChange(i % 2 ? other.get() : skin.get());
-      s->PaintNow();
-    }
-  };
-  cycle(0);
-  cycle(1);
-  testing::Pump();
-  const long memory = LiveAllocations();
-  for (int i = 0; i < 200; ++i) cycle(i);
-  testing::Pump();
-  EXPECT_EQ(LiveAllocations(), memory);
-  EXPECT_EQ(WindowSkinners().Find(buttons[0]->Handle()), nullptr);
 }
 
 }  // namespace
