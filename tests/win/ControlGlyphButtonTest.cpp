@@ -145,7 +145,8 @@ public:
   void AdoptControlSkinner(std::unique_ptr<TSkinControl> s) override { skinners.push_back(std::move(s)); }
   TSkinControl* HotControl() const override { return hot; }
   void SetHotControl(TSkinControl* s) override { hot = s; }
-  bool ReleasingSkin() const override { return false; }
+  bool ReleasingSkin() const override { return releasing; }
+  bool releasing = false;
   TCanvas& SharedCanvas() override { return canvas; }
   std::vector<std::unique_ptr<TSkinControl>> skinners;
   TSkinControl* hot = nullptr;
@@ -172,6 +173,23 @@ TEST_F(ControlGlyphButtons, AttachDetachAndSkinSwitchCyclesLeaveNothing) {
   EXPECT_EQ(LiveAllocations(), memory);
   EXPECT_EQ(WindowSkinners().Find(push->Handle()), nullptr);
   EXPECT_EQ(WindowSkinners().Find(speed), nullptr);
+}
+
+TEST_F(ControlGlyphButtons, RecolouredControlsKeepTheSkinColourOnlyWhenTheSkinIsReleased) {
+  skinner.reset();
+  push->SetColor(clBtnFace);
+  const TColor face = skin->colors[csButtonFace];
+  for (bool releasing : {false, true}) {
+    TBareHost host;
+    auto s = std::make_unique<TSkinButton>(host);
+    ASSERT_TRUE(s->AttachControl(push, skin.get(), true));
+    EXPECT_EQ(push->Color(), face);
+    EXPECT_FALSE(s->AttachControl(push, skin.get(), true));  // once only
+    host.releasing = releasing;
+    s.reset();
+    EXPECT_EQ(push->Color(), releasing ? face : clBtnFace);
+    push->SetColor(clBtnFace);
+  }
 }
 
 }  // namespace
