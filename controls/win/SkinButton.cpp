@@ -49,6 +49,11 @@ bool TSkinButton::BeforeMessage(TMessage& m) {
         return false;
       }
       return true;
+    case BM_CLICK:
+      // A program's click stays synchronous, as the system button's is; its
+      // press and release would otherwise become a posted click.
+      if (IsWindowEnabled(Handle())) Notify(false);
+      return false;
     case WM_CAPTURECHANGED:
       if (tracking_ && reinterpret_cast<HWND>(m.LParam) != Handle()) {
         tracking_ = false;
@@ -113,11 +118,19 @@ void TSkinButton::Release(LPARAM lParam) {
   if (!*alive) return;
   SetState(ssPressed, false);
   InvalidateNow();
-  if (!click) return;
+  if (click) Notify(true);
+}
+
+void TSkinButton::Notify(bool post) {
   // A framework parent routes the command back to the button by lParam; a
   // dialog sees an ordinary BN_CLICKED from the button's identifier.
+  const HWND wnd = Handle();
   const WPARAM id = Control() ? 0 : MAKEWPARAM(GetDlgCtrlID(wnd), BN_CLICKED);
-  PostMessageW(GetParent(wnd), WM_COMMAND, id, reinterpret_cast<LPARAM>(wnd));
+  if (post) {
+    PostMessageW(GetParent(wnd), WM_COMMAND, id, reinterpret_cast<LPARAM>(wnd));
+  } else {
+    SendMessageW(GetParent(wnd), WM_COMMAND, id, reinterpret_cast<LPARAM>(wnd));
+  }
 }
 
 void TSkinButton::BecomeHot() {

@@ -24,6 +24,8 @@ protected:
 
 private:
   void Release(LPARAM lParam);
+  // The click: posted after a mouse release, sent for a program's BM_CLICK.
+  void Notify(bool post);
   bool tracking_ = false;  // the press began on this button and holds the capture
 };
 

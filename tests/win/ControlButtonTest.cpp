@@ -123,6 +123,11 @@ TEST_F(ControlButtons, ClicksOnlyWhenPressAndReleaseAreOverTheButton) {
   testing::Pump();
   EXPECT_EQ(clicks, 1);
   EXPECT_EQ(GetCapture(), nullptr);
+  // A program's click arrives at once, and not again later.
+  SendMessageW(b0, BM_CLICK, 0, 0);
+  EXPECT_EQ(clicks, 2);
+  testing::Pump();
+  EXPECT_EQ(clicks, 2);
 }
 
 TEST_F(ControlButtons, OneHotButtonPerFormUntilDeactivated) {
@@ -211,6 +216,9 @@ TEST(ControlDialogButtons, PlainButtonsAttachPaintAndPostTheirId) {
     ASSERT_EQ(commands.size(), 1u);
     EXPECT_EQ(commands[0].first, MAKEWPARAM(42, BN_CLICKED));
     EXPECT_EQ(commands[0].second, reinterpret_cast<LPARAM>(ok));
+    SendMessageW(ok, BM_CLICK, 0, 0);
+    ASSERT_EQ(commands.size(), 2u);
+    EXPECT_EQ(commands[1], commands[0]);
     SendMessageW(ok, WM_SETTEXT, 0, 0);  // a null text is harmless
     SendMessageW(ok, WM_MOUSEMOVE, 0, At(6, 6));
     EXPECT_EQ(form.HotControl(), WindowSkinners().Find(ok));
