@@ -202,9 +202,10 @@ private:
   int MenuBarHeight() const;
   void PaintMenuBarInto(TBitmap& frame, int width);
   void PaintMdiButtons(TBitmap& bar);
-  // Controls: other parts of the library fill these in.
-  void AttachControls() {}
-  void AttachChildWindows() {}
+  // Controls: the buttons for now; the classification of every control kind
+  // takes these over.
+  void AttachControls();
+  void AttachChildWindows();
   // The hot button notices the mouse left it (hover timer, deactivation).
   void LeaveHotControl(bool always);
   void FreeControlSkinners();

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "controls/win/AttachButtons.h"
 #include "controls/win/WinSubClass.h"
 #include "skinbase/win/WinGeometry.h"
 #include "skinbase/win/WindowSubclass.h"
@@ -61,6 +62,15 @@ void TWinSkinForm::AdoptControlSkinner(std::unique_ptr<TSkinControl> skinner) {
 TCanvas& TWinSkinForm::SharedCanvas() {
   if (!sharedCanvas_) sharedCanvas_ = std::make_unique<TCanvas>();
   return *sharedCanvas_;
+}
+
+void TWinSkinForm::AttachControls() {
+  // A skin that failed to load leaves the controls their own look.
+  if (form_ && skin_ && !skin_->Empty) SkinFrameworkButtons(*this, *form_, skin_);
+}
+
+void TWinSkinForm::AttachChildWindows() {
+  if (skin_ && !skin_->Empty) SkinDialogButtons(*this, wnd_, skin_);
 }
 
 void TWinSkinForm::FreeControlSkinners() {
