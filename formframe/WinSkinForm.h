@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/ControlHost.h"
 #include "formframe/FrameLayout.h"
 #include "formframe/FrameMetrics.h"
 #include "formframe/FrameTypes.h"
@@ -31,6 +32,8 @@ class TFont;
 class TWinSkinForm;
 class TWinSkinMenu;
 class TSkinMenuItems;
+class TSkinControl;
+class TCanvas;
 
 // What the frame needs of the Windows skin manager. The manager installs it;
 // without it a skinner works on its own (no MDI sharing, no re-offering).
@@ -71,7 +74,7 @@ private:
   bool showsIcon_ = false;
 };
 
-class TWinSkinForm : public TWindowSkinner, public TNCObjectOwner {
+class TWinSkinForm : public TWindowSkinner, public TNCObjectOwner, public TControlSkinnerHost {
 public:
   explicit TWinSkinForm(TSkinData* skinData);
   ~TWinSkinForm() override;
@@ -135,6 +138,14 @@ public:
   int RegionBuilds() const { return regionBuilds_; }
   int DisableTag = 99;
 
+  // The control skinners of this form; they go with the form skinner.
+  void AdoptControlSkinner(std::unique_ptr<TSkinControl> skinner) override;
+  TSkinControl* HotControl() const override { return hotControl_; }
+  void SetHotControl(TSkinControl* skinner) override { hotControl_ = skinner; }
+  bool ReleasingSkin() const override { return stage_ == stDetach; }
+  TCanvas& SharedCanvas() override;
+  const std::vector<std::unique_ptr<TSkinControl>>& ControlSkinners() const { return controlSkinners_; }
+
 private:
   friend class TWinSysButton;
   static LRESULT FrameProc(void* self, HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -191,12 +202,19 @@ private:
   int MenuBarHeight() const;
   void PaintMenuBarInto(TBitmap& frame, int width);
   void PaintMdiButtons(TBitmap& bar);
-  // Controls: other parts of the library fill these in.
-  void AttachControls() {}
-  void AttachChildWindows() {}
+  // Controls: the buttons for now; the classification of every control kind
+  // takes these over.
+  void AttachControls();
+  void AttachChildWindows();
+  // The hot button notices the mouse left it (hover timer, deactivation).
+  void LeaveHotControl(bool always);
+  void FreeControlSkinners();
 
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
   bool destroyed_ = false;
+  std::vector<std::unique_ptr<TSkinControl>> controlSkinners_;
+  TSkinControl* hotControl_ = nullptr;
+  std::unique_ptr<TCanvas> sharedCanvas_;
   bool frameApplied_ = false;  // the window was resized to the skinned frame
   HRGN savedRegion_ = nullptr;  // the window's own region before skinning
   TSkinData* skin_ = nullptr;

@@ -1,12 +1,13 @@
 #!/bin/bash
 # Dependencies between the library's folders run one way:
-#   host <- skinfile <- skinmodel <- paint <- skinbase <- menus <- formframe <- manager
+#   host <- skinfile <- skinmodel <- paint <- skinbase <- menus, controls <- formframe <- manager
+# (menus and controls are peers: neither includes the other).
 # (skinmodel reaches the manager's portable core only to post its requests).
 # Fails listing every include that points the other way.
 set -u
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
-layers=(host skinfile skinmodel paint skinbase menus formframe manager)
+layers=(host skinfile skinmodel paint skinbase menus controls formframe manager)
 status=0
 for i in "${!layers[@]}"; do
   folder=${layers[$i]}
@@ -21,5 +22,11 @@ for i in "${!layers[@]}"; do
     fi
   done
 done
+peer=$(grep -rnE '#include "menus/' controls --include=*.h --include=*.cpp 2>/dev/null)
+if [ -n "$peer" ]; then
+  echo "controls must not include menus/:"
+  echo "$peer"
+  status=1
+fi
 [ $status -eq 0 ] && echo "layers: every include points down"
 exit $status

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "formframe/WinSkinForm.h"
+#include "controls/win/WinSubClass.h"
 #include "menus/win/WinSkinMenu.h"
 #include "skinbase/win/WinGeometry.h"
 #include "skinmodel/WinSkinData.h"
@@ -38,10 +39,21 @@ void TWinSkinForm::SetHoverTimer(bool on) {
   }
 }
 
+void TWinSkinForm::LeaveHotControl(bool always) {
+  if (!hotControl_) return;
+  POINT cursor;
+  if (!always && GetCursorPos(&cursor) && hotControl_->WindowRect().Contains({cursor.x, cursor.y})) return;
+  TSkinControl* hot = hotControl_;
+  hotControl_ = nullptr;
+  hot->SendMouseLeave();
+}
+
 void TWinSkinForm::HoverTick() {
+  const std::shared_ptr<bool> alive = alive_;
+  LeaveHotControl(false);
   // The cursor is over an open bar popup, not over its pressed bar item: the
   // item stays pressed until the popup closes.
-  if (!CurrentObject || TWinSkinMenu::TrackedMenu()) return;
+  if (!*alive || !CurrentObject || TWinSkinMenu::TrackedMenu()) return;
   POINT cursor;
   if (!GetCursorPos(&cursor)) return;
   if (!CurrentObject->BoundsRect.Contains(NCPointFromScreen({cursor.x, cursor.y}))) CurrentObject->MouseLeave();

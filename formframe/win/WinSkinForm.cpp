@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include "controls/win/AttachButtons.h"
+#include "controls/win/WinSubClass.h"
 #include "skinbase/win/WinGeometry.h"
 #include "skinbase/win/WindowSubclass.h"
 #include "host/win/Forms.h"
@@ -47,9 +49,37 @@ TWinSkinForm::TWinSkinForm(TSkinData* skinData) : skin_(skinData) {}
 TWinSkinForm::~TWinSkinForm() {
   *alive_ = false;
   Detach();
+  FreeControlSkinners();
   WindowSkinners().Remove(wnd_, this);
   ClearSysButtons();
   if (savedRegion_) DeleteObject(savedRegion_);
+}
+
+void TWinSkinForm::AdoptControlSkinner(std::unique_ptr<TSkinControl> skinner) {
+  if (skinner) controlSkinners_.push_back(std::move(skinner));
+}
+
+TCanvas& TWinSkinForm::SharedCanvas() {
+  if (!sharedCanvas_) sharedCanvas_ = std::make_unique<TCanvas>();
+  return *sharedCanvas_;
+}
+
+void TWinSkinForm::AttachControls() {
+  // A skin that failed to load leaves the controls their own look.
+  if (form_ && skin_ && !skin_->Empty) SkinFrameworkButtons(*this, *form_, skin_);
+}
+
+void TWinSkinForm::AttachChildWindows() {
+  if (skin_ && !skin_->Empty) SkinDialogButtons(*this, wnd_, skin_);
+}
+
+void TWinSkinForm::FreeControlSkinners() {
+  // Each gives its control back as it goes; the list is moved out first so a
+  // skinner's detach never sees a half-cleared list.
+  auto skinners = std::move(controlSkinners_);
+  controlSkinners_.clear();
+  skinners.clear();
+  hotControl_ = nullptr;
 }
 
 void TWinSkinForm::SetSkinData(TSkinData* skinData) {
@@ -144,6 +174,7 @@ void TWinSkinForm::AttachWindow(HWND hwnd) {
 }
 
 void TWinSkinForm::Detach() {
+  FreeControlSkinners();
   if (!subclass_) return;
   SetHoverTimer(false);
   const bool windowAlive = !destroyed_ && IsWindow(wnd_);
@@ -293,6 +324,7 @@ void TWinSkinForm::ApplySkinChange() {
     ColourOwnedGrids(face);
   }
   stage_ = stReskin;
+  for (const auto& skinner : controlSkinners_) skinner->ApplySkinChange(skin_);
   if (form_) PrepareMenus(true);
   frameApplied_ = true;
   FitFrame(1);
@@ -531,6 +563,11 @@ bool TWinSkinForm::PassTwo(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
     case WM_NCACTIVATE:
       facts_.Active = wParam != 0;
       SetHoverTimer(facts_.Active);
+      if (!facts_.Active) LeaveHotControl(true);
+      if (!*alive) {
+        result = TRUE;
+        return true;
+      }
       // -1: the system must not draw its own frame over ours.
       result = CallOld(msg, wParam, -1);
       if (*alive) PaintFrame();

@@ -1,0 +1,239 @@
+// Skinned push buttons under Wine: frames read back from the screen, clicks
+// as posted commands, the one hot button of a form, and detaching.
+#include <gtest/gtest.h>
+
+#include "controls/win/AttachButtons.h"
+#include "controls/win/SkinButton.h"
+#include "host/win/StdCtrls.h"
+#include "paint/DrawElement.h"
+#include "tests/support/win/ScreenRead.h"
+#include "tests/win/FrameTestUtil.h"
+#include "tests/win/HostTestUtil.h"
+#include "tools/skingen/SkinTheme.h"
+
+namespace pelorin {
+namespace {
+
+using namespace testing;
+
+LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
+
+// What a skinned button of this size shows in frame (without a caption).
+TBitmap Expected(const TSkinData& skin, int w, int h, int frame) {
+  TBitmap b(w, h);
+  b.Fill(ColorToRGB(skin.colors[csButtonFace]));
+  DrawElement(b, Rect(0, 0, w, h), *skin.Buttons, frame);
+  return b;
+}
+
+// A plain parent window that records the commands its children send.
+std::vector<std::pair<WPARAM, LPARAM>> commands;
+LRESULT CALLBACK DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_COMMAND) {
+    commands.emplace_back(wParam, lParam);
+    return 0;
+  }
+  return DefWindowProcW(wnd, msg, wParam, lParam);
+}
+
+class ControlButtons : public THostTest {
+protected:
+  void SetUp() override {
+    THostTest::SetUp();
+    skin = MakeSkin(skingen::GraphiteTheme());  // a dark skin
+    ASSERT_FALSE(skin->Empty);
+    form = new TForm(app);
+    form->SetBounds(50, 50, 360, 200);
+    edit = new TEdit(form);
+    edit->SetParent(form);
+    edit->SetBounds(10, 100, 100, 24);
+    for (int i = 0; i < 2; ++i) {
+      buttons[i] = new TButton(form);
+      buttons[i]->SetParent(form);
+      buttons[i]->SetBounds(20 + 120 * i, 20, 100, 25);
+      buttons[i]->SetCaption("");
+    }
+    form->Show();
+    skinner = std::make_unique<TWinSkinForm>(skin.get());
+    skinner->AttachForm(form);
+    PostMessageW(form->Handle(), WM_SKIN_ACTIVATE, 0, SkinActivateLParam);
+    testing::Pump();
+    // The form skinner attached them; asking again attaches nothing twice.
+    ASSERT_EQ(skinner->ControlSkinners().size(), 2u);
+    EXPECT_EQ(SkinFrameworkButtons(*skinner, *form, skin.get()), 0);
+    edit->SetFocus();
+    testing::Pump();
+  }
+  void TearDown() override {
+    skinner.reset();
+    THostTest::TearDown();
+  }
+  TSkinButton* SkinnerOf(HWND wnd) { return WindowSkinners().FindAs<TSkinButton>(wnd); }
+  int ShownFrameMismatch(HWND wnd, int frame) {
+    RECT r;
+    GetWindowRect(wnd, &r);
+    return DifferingPixels(ReadScreen(wnd), Expected(*skin, r.right - r.left, r.bottom - r.top, frame));
+  }
+
+  std::unique_ptr<TSkinData> skin;
+  TForm* form = nullptr;
+  TEdit* edit = nullptr;
+  TButton* buttons[2] = {};
+  std::unique_ptr<TWinSkinForm> skinner;
+};
+
+TEST_F(ControlButtons, FramesOnTheScreenFollowTheState) {
+  // The frames tell the states apart at all.
+  for (int a = 1; a <= 4; ++a)
+    for (int b = a + 1; b <= 4; ++b) ASSERT_GT(DifferingPixels(Expected(*skin, 100, 25, a), Expected(*skin, 100, 25, b)), 0);
+  const HWND b0 = buttons[0]->Handle();
+  EXPECT_EQ(ShownFrameMismatch(b0, cfNormal), 0);
+  SendMessageW(b0, WM_MOUSEMOVE, 0, At(5, 5));
+  EXPECT_EQ(ShownFrameMismatch(b0, cfHot), 0);
+  SendMessageW(b0, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+  EXPECT_EQ(ShownFrameMismatch(b0, cfPressed), 0);
+  SendMessageW(b0, WM_LBUTTONUP, 0, At(5, 5));
+  EXPECT_EQ(ShownFrameMismatch(b0, cfHot), 0);  // focused and hot
+  // The system button's own drawing outside WM_PAINT never stays on screen.
+  SendMessageW(b0, BM_SETSTATE, TRUE, 0);
+  SendMessageW(b0, BM_SETSTATE, FALSE, 0);
+  SendMessageW(b0, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+  EXPECT_EQ(ShownFrameMismatch(b0, cfHot), 0);
+  buttons[0]->SetEnabled(false);
+  SendMessageW(b0, WM_MOUSEMOVE, 0, At(6, 6));
+  EXPECT_EQ(ShownFrameMismatch(b0, cfDisabled), 0);  // disabled wins over hot
+  testing::Pump();
+}
+
+TEST_F(ControlButtons, ClicksOnlyWhenPressAndReleaseAreOverTheButton) {
+  int clicks = 0;
+  buttons[0]->OnClick = [&](TObject*) { ++clicks; };
+  const HWND b0 = buttons[0]->Handle();
+  SendMessageW(b0, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+  EXPECT_EQ(GetCapture(), b0);
+  SendMessageW(b0, WM_LBUTTONUP, 0, At(5, 5));
+  EXPECT_EQ(clicks, 0);  // the click is posted
+  testing::Pump();
+  EXPECT_EQ(clicks, 1);
+  // Dragged off and released elsewhere.
+  SendMessageW(b0, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+  SendMessageW(b0, WM_MOUSEMOVE, MK_LBUTTON, At(-30, 5));
+  EXPECT_FALSE(SkinnerOf(b0)->Pressed());
+  SendMessageW(b0, WM_LBUTTONUP, 0, At(-30, 5));
+  // A press from outside released over it.
+  SendMessageW(b0, WM_LBUTTONUP, 0, At(5, 5));
+  testing::Pump();
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(GetCapture(), nullptr);
+  // A program's click arrives at once, and not again later.
+  SendMessageW(b0, BM_CLICK, 0, 0);
+  EXPECT_EQ(clicks, 2);
+  testing::Pump();
+  EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(ControlButtons, OneHotButtonPerFormUntilDeactivated) {
+  const HWND b0 = buttons[0]->Handle(), b1 = buttons[1]->Handle();
+  SendMessageW(b0, WM_MOUSEMOVE, 0, At(5, 5));
+  EXPECT_EQ(skinner->HotControl(), SkinnerOf(b0));
+  SendMessageW(b1, WM_MOUSEMOVE, 0, At(5, 5));
+  EXPECT_EQ(skinner->HotControl(), SkinnerOf(b1));
+  EXPECT_FALSE(SkinnerOf(b0)->Hot());
+  EXPECT_TRUE(SkinnerOf(b1)->Hot());
+  SendMessageW(form->Handle(), WM_NCACTIVATE, FALSE, 0);
+  EXPECT_EQ(skinner->HotControl(), nullptr);
+  EXPECT_FALSE(SkinnerOf(b1)->Hot());
+}
+
+TEST_F(ControlButtons, AnOnClickThatFreesItsForm) {
+  // As the skin manager does: the form skinner goes when the form's window does.
+  const TWndMethod formProc = form->WindowProc();
+  form->SetWindowProc([this, formProc](TMessage& m) {
+    const TWndMethod own = formProc;
+    if (m.Msg != WM_DESTROY) return own(m);
+    own(m);
+    skinner.reset();  // gives the form its own procedure back: nothing of this function is used after
+  });
+  bool freed = false;
+  buttons[0]->OnClick = [&](TObject*) {
+    form->Release();
+    freed = true;
+  };
+  const HWND b0 = buttons[0]->Handle(), fw = form->Handle();
+  SendMessageW(b0, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+  SendMessageW(b0, WM_LBUTTONUP, 0, At(5, 5));
+  testing::Pump();
+  EXPECT_TRUE(freed);
+  EXPECT_TRUE(PumpUntil([&] { return !IsWindow(fw); }));
+  EXPECT_EQ(SkinnerOf(b0), nullptr);
+  EXPECT_EQ(skinner, nullptr);
+}
+
+TEST_F(ControlButtons, DetachKeepsHooksInstalledLaterAndSkinChangesRecolour) {
+  // A hook an application installs after ours survives our detach.
+  int seenByLater = 0;
+  TWndMethod ours = buttons[1]->WindowProc();
+  buttons[1]->SetWindowProc([&seenByLater, ours](TMessage& m) {
+    ++seenByLater;
+    ours(m);
+  });
+  const HWND b1 = buttons[1]->Handle();
+  skinner->ApplySkinChange();
+  skinner->Detach();
+  EXPECT_EQ(SkinnerOf(b1), nullptr);
+  SetWindowTextW(b1, L"After");
+  EXPECT_GT(seenByLater, 0);
+  EXPECT_EQ(buttons[1]->Text(), "After");
+  buttons[1]->SetWindowProc(ours);
+}
+
+TEST(ControlDialogButtons, PlainButtonsAttachPaintAndPostTheirId) {
+  commands.clear();
+  static ATOM cls = [] {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = &DialogProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"PelorinControlDialog";
+    return RegisterClassW(&wc);
+  }();
+  ASSERT_NE(cls, 0);
+  auto skin = MakeSkin(skingen::SlateTheme());
+  HWND dialog = CreateWindowExW(0, L"PelorinControlDialog", L"Dialog", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 80, 80,
+                                300, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND ok = CreateWindowExW(0, L"Button", L"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 20, 20, 100, 25, dialog,
+                            reinterpret_cast<HMENU>(42), GetModuleHandleW(nullptr), nullptr);
+  const LONG_PTR ownProc = GetWindowLongPtrW(ok, GWLP_WNDPROC);
+  SetForegroundWindow(dialog);
+  SetFocus(dialog);
+  {
+    TWinSkinForm form(skin.get());
+    Skin(form, dialog);
+    ASSERT_EQ(form.ControlSkinners().size(), 1u);
+    EXPECT_EQ(SkinDialogButtons(form, dialog, skin.get()), 0);  // one skinner per window
+    EXPECT_EQ(DifferingPixels(ReadScreen(ok), Expected(*skin, 100, 25, cfNormal)), 0);
+
+    SendMessageW(ok, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+    SendMessageW(ok, WM_LBUTTONUP, 0, At(5, 5));
+    testing::Pump();
+    ASSERT_EQ(commands.size(), 1u);
+    EXPECT_EQ(commands[0].first, MAKEWPARAM(42, BN_CLICKED));
+    EXPECT_EQ(commands[0].second, reinterpret_cast<LPARAM>(ok));
+    SendMessageW(ok, BM_CLICK, 0, 0);
+    ASSERT_EQ(commands.size(), 2u);
+    EXPECT_EQ(commands[1], commands[0]);
+    SendMessageW(ok, WM_SETTEXT, 0, 0);  // a null text is harmless
+    SendMessageW(ok, WM_MOUSEMOVE, 0, At(6, 6));
+    EXPECT_EQ(form.HotControl(), WindowSkinners().Find(ok));
+
+    // The hover timer notices the mouse left a plain window's button.
+    SetCursorPos(5, 5);
+    EXPECT_TRUE(PumpUntil([&] { return form.HotControl() == nullptr; }, 2000));
+    form.Detach();
+    EXPECT_EQ(GetWindowLongPtrW(ok, GWLP_WNDPROC), ownProc);
+  }
+  DestroyWindow(dialog);
+  testing::Pump();
+}
+
+}  // namespace
+}  // namespace pelorin
