@@ -124,10 +124,7 @@ public:
   bool Attached() const { return subclass_ != nullptr; }
   // Frame sizes in pixels (the menu bar height included).
   const TFrameMetrics& Metrics() const { return metrics_; }
-  // Client rectangle measured when the skin was applied.
-  const TRect& MeasuredClientRect() const { return clientRect_; }
   const std::vector<std::unique_ptr<TWinSysButton>>& SysButtons() const { return buttons_; }
-  const TBitmap& TitleCache() const { return titleCache_; }
   // The skinned menu bar, or none.
   TWinSkinMenu* MenuBar() const { return menuBar_.get(); }
   // Where the caption text (with its back image margins) went at the last
@@ -162,7 +159,6 @@ private:
   void LoadFormIcon();
   void CreateCaptionFont();
   void HostFormHook(TMessage& message);
-  void UnsubclassAll();
   // The host form's grids show their fixed cells in the skin's face colour
   // while skinned; Restore gives each the colour it had before.
   void ColourOwnedGrids(TColor face);
