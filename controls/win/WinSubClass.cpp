@@ -87,7 +87,7 @@ bool TSkinControl::AttachControl(TWinControl* control, TSkinData* skinData, bool
   HookWindowProc(control);
   savedDoubleBuffered_ = control->DoubleBuffered();
   control->SetDoubleBuffered(true);
-  RefreshFacts();
+  ReadWindowFacts();
   if (changeColor_) {
     savedColor_ = control->Color();
     if (skin_) control->SetColor(skin_->colors[csButtonFace]);
@@ -108,7 +108,7 @@ bool TSkinControl::AttachWindow(HWND wnd, TSkinData* skinData) {
   }
   skin_ = skinData;
   handle_ = wnd;
-  RefreshFacts();
+  ReadWindowFacts();
   enabled_ = true;
   InvalidateRect(handle_, nullptr, FALSE);
   return true;
@@ -161,6 +161,9 @@ void TSkinControl::AfterMessage(TMessage& message) {
       break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
+      focused_ = message.Msg == WM_SETFOCUS;
+      InvalidateNow();
+      break;
     case WM_ENABLE:
     case CM_ENABLEDCHANGED:
       InvalidateNow();
@@ -168,7 +171,7 @@ void TSkinControl::AfterMessage(TMessage& message) {
     case WM_SETTEXT:
       // Read back from the window: its own handler stored the text in the
       // window's character set, and a null text pointer means empty.
-      RefreshFacts();
+      ReadCaption();
       InvalidateNow();
       break;
     case WM_NCDESTROY:
@@ -179,10 +182,19 @@ void TSkinControl::AfterMessage(TMessage& message) {
   }
 }
 
-void TSkinControl::RefreshFacts() {
+void TSkinControl::ReadWindowFacts() {
   if (!handle_) return;
   focused_ = GetFocus() == handle_;
-  enabled_ = (GetWindowLongPtrW(handle_, GWL_STYLE) & WS_DISABLED) == 0;
+  ReadCaption();
+  RefreshFacts();
+}
+
+void TSkinControl::RefreshFacts() {
+  if (handle_) enabled_ = (GetWindowLongPtrW(handle_, GWL_STYLE) & WS_DISABLED) == 0;
+}
+
+void TSkinControl::ReadCaption() {
+  if (!handle_) return;
   const int length = GetWindowTextLengthW(handle_);
   caption_.assign(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
   const int got = GetWindowTextW(handle_, caption_.data(), length + 1);

@@ -96,8 +96,13 @@ public:
 protected:
   TControlSkinnerHost& Owner() const { return owner_; }
   void SetState(uint8_t bit, bool on) { state_ = on ? uint8_t(state_ | bit) : uint8_t(state_ & ~bit); }
-  // Focus, enabled state and caption read again from the window.
+  // The enabled state read again before painting. Focus and caption follow
+  // their messages instead (WM_SETFOCUS, WM_KILLFOCUS, WM_SETTEXT): asking the
+  // window for them costs more than the whole paint.
   void RefreshFacts();
+  // Focus, caption and enabled state read from the window (at attach).
+  void ReadWindowFacts();
+  void ReadCaption();
   static TBitmap& Buffer();
   HDC BufferDC() { return static_cast<HDC>(Buffer().DC()); }
   // Lets the after phase notice that the skinner went away meanwhile.
