@@ -233,6 +233,7 @@ private:
   TFrameFacts facts_;  // styles, kind, active: what visibility rules read
   TFrameMetrics metrics_;
   TRect clientRect_;
+  int systemTitleHeight_ = 0;  // the system's caption and frame height
   TRect captionTextRect_;
   TSize unskinnedFrame_{};
   TSize regionSize_{};

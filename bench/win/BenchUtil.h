@@ -40,4 +40,16 @@ inline double MedianMs(int runs, const std::function<void()>& body) {
   return times[times.size() / 2];
 }
 
+// Each body's median, averaged over three interleaved rounds so that all of
+// them see the same machine load; in the order given, in milliseconds.
+inline std::vector<double> InterleavedMs(int runs, std::initializer_list<std::function<void()>> bodies) {
+  std::vector<double> means(bodies.size(), 0.0);
+  constexpr int Rounds = 3;
+  for (int round = 0; round < Rounds; ++round) {
+    size_t i = 0;
+    for (const auto& body : bodies) means[i++] += MedianMs(runs, body) / Rounds;
+  }
+  return means;
+}
+
 }  // namespace pelorin::bench

@@ -53,15 +53,10 @@ void Run(const skingen::TSkinTheme& theme, int runs) {
     };
     blit();
     paint();
-    double blitMs = 0, paintMs = 0, nowMs = 0;
-    for (int round = 0; round < 3; ++round) {
-      blitMs += bench::MedianMs(runs, blit);
-      paintMs += bench::MedianMs(runs, paint);
-      nowMs += bench::MedianMs(runs, paintNow);
-    }
+    const std::vector<double> ms = bench::InterleavedMs(runs, {blit, paint, paintNow});
     ReleaseDC(button, dc);
     std::printf("%-9s button 100x25: BitBlt %.4f ms; Paint %.4f ms (ratio %.2f); PaintNow %.4f ms (ratio %.2f)\n",
-                theme.Name.c_str(), blitMs / 3, paintMs / 3, paintMs / blitMs, nowMs / 3, nowMs / blitMs);
+                theme.Name.c_str(), ms[0], ms[1], ms[1] / ms[0], ms[2], ms[2] / ms[0]);
   }
   frame.Detach();
   DestroyWindow(wnd);

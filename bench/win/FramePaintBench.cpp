@@ -62,18 +62,12 @@ void Run(const skingen::TSkinTheme& theme, int runs) {
   };
   blit();
   paint();  // warm: the shared frame buffer grows once
-  double blitMs = 0, paintMs = 0, titleMs = 0;
-  // Interleaved rounds, so all see the same machine load.
-  for (int round = 0; round < 3; ++round) {
-    blitMs += bench::MedianMs(runs, blit);
-    paintMs += bench::MedianMs(runs, paint);
-    titleMs += bench::MedianMs(runs, repaintTitle);
-  }
+  const std::vector<double> ms = bench::InterleavedMs(runs, {blit, paint, repaintTitle});
   ReleaseDC(wnd, dc);
   std::printf("%-9s window %dx%d frame %d/%d/%d/%d: BitBlt %.3f ms; PaintFrame %.3f ms (ratio %.2f), "
               "with the title composed anew %.3f ms (ratio %.2f)\n",
-              theme.Name.c_str(), w, h, m.Left, m.Top, m.Right, m.Bottom, blitMs / 3, paintMs / 3,
-              paintMs / blitMs, titleMs / 3, titleMs / blitMs);
+              theme.Name.c_str(), w, h, m.Left, m.Top, m.Right, m.Bottom, ms[0], ms[1], ms[1] / ms[0],
+              ms[2], ms[2] / ms[0]);
   skinner.Detach();
   DestroyWindow(wnd);
   testing::DrainMessages();

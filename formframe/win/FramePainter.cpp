@@ -131,7 +131,7 @@ TFrameLayout TWinSkinForm::LayOutNow(TSize window) {
   query.Metrics = metrics_;
   query.CaptionText = CaptionTextSize();
   query.Buttons = buttonInputs_;
-  query.SystemTitleHeight = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME);
+  query.SystemTitleHeight = systemTitleHeight_;
   TFrameLayout layout = LayOutFrame(*skin_, query);
   captionTextRect_ = layout.Caption.Text;
   // A hidden button, or one without an image, keeps its last rectangle.

@@ -252,6 +252,8 @@ void TWinSkinForm::LoadSkinMetrics() {
   RECT cr;
   GetClientRect(wnd_, &cr);
   clientRect_ = ToRect(cr);
+  // Read once per skin: asking at every paint costs a fair part of the paint.
+  systemTitleHeight_ = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME);
   // The menu bar's room, when there is one, lies under the title.
   metrics_ = MeasureFrame(*skin_, facts_.Kind, MenuBarHeight());
   titleCacheValid_ = false;  // another skin or another frame: the title is composed anew
