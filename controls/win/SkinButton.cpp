@@ -163,15 +163,18 @@ void TSkinButton::Paint(HDC dc, const TRect& rect) {
   }
   const int frame = Frame();
   const TRect r = Rect(0, 0, rect.Width(), rect.Height());
+  TLookKey key{r.Width(), r.Height(), frame, Enabled(),
+               ToColorRef(ButtonCaptionColour(frame, Enabled(), CaptionColours())), Font(), std::move(caption)};
+  if (look_.Blit(dc, rect.Left, rect.Top, key)) return;
   DrawElementFace(r, *SkinData()->Buttons, frame);
   HDC buffer = BufferDC();
   if (!buffer) return;
-  HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
-  HGDIOBJ oldFont = SelectObject(buffer, font ? font : GetStockObject(DEFAULT_GUI_FONT));
-  SetTextColor(buffer, ToColorRef(ButtonCaptionColour(frame, Enabled(), CaptionColours())));
-  DrawCaption(buffer, r, 1, Enabled(), caption);
+  HGDIOBJ oldFont = SelectObject(buffer, key.Font);
+  SetTextColor(buffer, key.TextColour);
+  DrawCaption(buffer, r, 1, Enabled(), key.Caption);
   SetBkMode(buffer, OPAQUE);
   SelectObject(buffer, oldFont);
+  look_.Store(Buffer(), key);
   BlitBuffer(dc, rect);
 }
 

@@ -46,8 +46,7 @@ void TSkinBitButton::Paint(HDC dc, const TRect& rect) {
   DrawElementFace(r, *SkinData()->Buttons, frame);
   HDC buffer = BufferDC();
   if (!buffer) return;
-  HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
-  HGDIOBJ oldFont = SelectObject(buffer, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+  HGDIOBJ oldFont = SelectObject(buffer, Font());
   TGlyphCaption what;
   what.Glyph = &button->Glyph();
   what.NumGlyphs = button->NumGlyphs();

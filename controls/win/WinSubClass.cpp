@@ -125,6 +125,7 @@ void TSkinControl::Detach() {
   key_ = nullptr;
   if (owner_.HotControl() == this) owner_.SetHotControl(nullptr);
   state_ = 0;
+  look_.Clear();
 }
 
 LRESULT TSkinControl::SubclassProc(void* self, HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -174,6 +175,9 @@ void TSkinControl::AfterMessage(TMessage& message) {
       ReadCaption();
       InvalidateNow();
       break;
+    case WM_SETFONT:
+      font_ = reinterpret_cast<HFONT>(message.WParam);
+      break;
     case WM_NCDESTROY:
       Detach();
       break;
@@ -185,6 +189,9 @@ void TSkinControl::AfterMessage(TMessage& message) {
 void TSkinControl::ReadWindowFacts() {
   if (!handle_) return;
   focused_ = GetFocus() == handle_;
+  // Read once: under Wine every message to a subclassed window costs more
+  // than a whole paint, so the paint must not ask for the font.
+  font_ = reinterpret_cast<HFONT>(SendMessageW(handle_, WM_GETFONT, 0, 0));
   ReadCaption();
   RefreshFacts();
 }
@@ -231,6 +238,7 @@ void TSkinControl::SendMouseLeave() {
 
 void TSkinControl::ApplySkinChange(TSkinData* skinData) {
   skin_ = skinData;
+  look_.Clear();
   if (!Attached()) return;
   if (changeColor_ && control_ && skin_) control_->SetColor(skin_->colors[csButtonFace]);
   if (handle_) {

@@ -12,6 +12,7 @@
 
 #include "controls/ButtonFrames.h"
 #include "controls/ControlHost.h"
+#include "controls/win/LookCache.h"
 #include "host/core/Bitmap.h"
 #include "host/core/Geometry.h"
 #include "host/win/Messages.h"
@@ -59,6 +60,8 @@ public:
   void SendMouseLeave();
   // A new skin: face colour for recoloured controls, then a repaint.
   virtual void ApplySkinChange(TSkinData* skinData);
+  // The next paint composes the look anew instead of reusing the last one.
+  void ForgetLook() { look_.Clear(); }
 
   bool Attached() const { return hook_ != nullptr || subclass_ != nullptr; }
   HWND Handle() const { return handle_; }
@@ -70,6 +73,8 @@ public:
   bool Focused() const { return focused_; }
   bool Enabled() const { return enabled_; }
   const std::wstring& Caption() const { return caption_; }
+  // The control's font (followed through WM_SETFONT), or the stock GUI font.
+  HFONT Font() const { return font_ ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
   // The window rectangle (screen) at the last full paint.
   const TRect& WindowRect() const { return windowRect_; }
 
@@ -108,6 +113,8 @@ protected:
   // Lets the after phase notice that the skinner went away meanwhile.
   std::shared_ptr<bool> Alive() const { return alive_; }
   TControl* hookedControl_ = nullptr;  // the control whose WindowProc we hold
+  // The last composed look; cleared by a skin change and at detach.
+  TLookCache look_;
 
   // Installs the WindowProc hook on a framework control.
   void HookWindowProc(TControl* control);
@@ -136,6 +143,7 @@ private:
   TWindowKey key_ = nullptr;  // what the registry knows this skinner by
   TColor savedColor_ = 0;
   std::wstring caption_;
+  HFONT font_ = nullptr;
   TRect windowRect_;
 };
 

@@ -105,6 +105,28 @@ TEST_F(ControlButtons, FramesOnTheScreenFollowTheState) {
   testing::Pump();
 }
 
+TEST_F(ControlButtons, ARepaintNeverShowsAnOutdatedLook) {
+  const HWND b0 = buttons[0]->Handle();
+  buttons[0]->SetCaption("Go");
+  testing::Pump();
+  const int withCaption = ShownFrameMismatch(b0, cfNormal);
+  EXPECT_GT(withCaption, 0);
+  // A bigger font changes the look the button remembered.
+  LOGFONTW lf{};
+  lf.lfHeight = -20;
+  lstrcpyW(lf.lfFaceName, L"Tahoma");
+  HFONT big = CreateFontIndirectW(&lf);
+  SendMessageW(b0, WM_SETFONT, reinterpret_cast<WPARAM>(big), TRUE);
+  testing::Pump();
+  EXPECT_NE(ShownFrameMismatch(b0, cfNormal), withCaption);
+  SendMessageW(b0, WM_SETFONT, 0, FALSE);
+  DeleteObject(big);
+  buttons[0]->SetCaption("");
+  InvalidateRect(b0, nullptr, FALSE);
+  testing::Pump();
+  EXPECT_EQ(ShownFrameMismatch(b0, cfNormal), 0);
+}
+
 TEST_F(ControlButtons, ClicksOnlyWhenPressAndReleaseAreOverTheButton) {
   int clicks = 0;
   buttons[0]->OnClick = [&](TObject*) { ++clicks; };
