@@ -4,7 +4,7 @@
 
 #include <commctrl.h>
 
-#include "controls/win/AttachButtons.h"
+#include "controls/win/AttachControls.h"
 #include "controls/win/WinSubClass.h"
 #include "skinbase/win/WinGeometry.h"
 #include "skinbase/win/WindowSubclass.h"
@@ -65,13 +65,10 @@ TCanvas& TWinSkinForm::SharedCanvas() {
 }
 
 void TWinSkinForm::AttachControls() {
-  // A skin that failed to load leaves the controls their own look.
-  if (form_ && skin_ && !skin_->Empty) SkinFrameworkButtons(*this, *form_, skin_);
+  if (form_) pelorin::AttachControls(*this, *form_, skin_);
 }
 
-void TWinSkinForm::AttachChildWindows() {
-  if (skin_ && !skin_->Empty) SkinDialogButtons(*this, wnd_, skin_);
-}
+void TWinSkinForm::AttachChildWindows() { pelorin::AttachChildWindows(*this, wnd_, skin_); }
 
 void TWinSkinForm::FreeControlSkinners() {
   // Each gives its control back as it goes; the list is moved out first so a

@@ -2,7 +2,7 @@
 // as posted commands, the one hot button of a form, and detaching.
 #include <gtest/gtest.h>
 
-#include "controls/win/AttachButtons.h"
+#include "controls/win/AttachControls.h"
 #include "controls/win/SkinButton.h"
 #include "host/win/StdCtrls.h"
 #include "paint/DrawElement.h"
@@ -60,7 +60,7 @@ protected:
     testing::Pump();
     // The form skinner attached them; asking again attaches nothing twice.
     ASSERT_EQ(skinner->ControlSkinners().size(), 2u);
-    EXPECT_EQ(SkinFrameworkButtons(*skinner, *form, skin.get()), 0);
+    EXPECT_EQ(AttachControls(*skinner, *form, skin.get()), 0);
     edit->SetFocus();
     testing::Pump();
   }
@@ -231,7 +231,7 @@ TEST(ControlDialogButtons, PlainButtonsAttachPaintAndPostTheirId) {
     TWinSkinForm form(skin.get());
     Skin(form, dialog);
     ASSERT_EQ(form.ControlSkinners().size(), 1u);
-    EXPECT_EQ(SkinDialogButtons(form, dialog, skin.get()), 0);  // one skinner per window
+    EXPECT_EQ(AttachChildWindows(form, dialog, skin.get()), 0);  // one skinner per window
     EXPECT_EQ(DifferingPixels(ReadScreen(ok), Expected(*skin, 100, 25, cfNormal)), 0);
 
     SendMessageW(ok, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/GlyphLayout.h"
-#include "controls/win/AttachButtons.h"
+#include "controls/win/AttachControls.h"
 #include "controls/win/SkinGlyphButtons.h"
 #include "host/win/Buttons.h"
 #include "paint/DrawElement.h"
@@ -158,7 +158,7 @@ TEST_F(ControlGlyphButtons, AttachDetachAndSkinSwitchCyclesLeaveNothing) {
   skinner.reset();
   auto cycle = [&](int i) {
     TBareHost host;
-    EXPECT_EQ(SkinFrameworkButtons(host, *form, i % 2 ? skin.get() : other.get()), 3);
+    EXPECT_EQ(AttachControls(host, *form, i % 2 ? skin.get() : other.get()), 3);
     for (auto& s : host.skinners) {
       s->ApplySkinChange(i % 2 ? other.get() : skin.get());
       s->PaintNow();

@@ -1,0 +1,160 @@
+#include "controls/win/AttachControls.h"
+
+#include <memory>
+
+#include "controls/Classification.h"
+#include "controls/win/SkinButton.h"
+#include "controls/win/SkinGlyphButtons.h"
+#include "host/win/Buttons.h"
+#include "host/win/ComCtrls.h"
+#include "host/win/ExtCtrls.h"
+#include "host/win/Forms.h"
+#include "host/win/Grids.h"
+#include "host/win/StdCtrls.h"
+#include "skinmodel/WinSkinData.h"
+
+namespace pelorin {
+
+namespace {
+using K = TSkinnerKind;
+
+std::string ClassNameOf(HWND wnd, bool upper) {
+  char name[100] = {};
+  const int length = wnd ? GetClassNameA(wnd, name, int(sizeof name)) : 0;
+  std::string result(name, size_t(length > 0 ? length : 0));
+  for (char& c : result) {
+    if (upper && c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
+    if (!upper && c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+  }
+  return result;
+}
+
+template <class T>
+void Mark(uint32_t& bits, TComponent* c, TControlClass cls) {
+  if (dynamic_cast<T*>(c)) bits |= ClassBit(cls);
+}
+
+uint32_t ClassesOf(TComponent* c) {
+  uint32_t bits = 0;
+  Mark<TWinControl>(bits, c, ccWinControl);
+  Mark<TTabControl>(bits, c, ccTabControl);
+  Mark<TPageControl>(bits, c, ccPageControl);
+  Mark<TCustomCheckBox>(bits, c, ccCustomCheckBox);
+  Mark<TCustomRadioGroup>(bits, c, ccCustomRadioGroup);
+  Mark<TCustomPanel>(bits, c, ccCustomPanel);
+  Mark<TCustomGroupBox>(bits, c, ccCustomGroupBox);
+  Mark<TRadioButton>(bits, c, ccRadioButton);
+  Mark<TToolBar>(bits, c, ccToolBar);
+  Mark<TStatusBar>(bits, c, ccStatusBar);
+  Mark<TProgressBar>(bits, c, ccProgressBar);
+  Mark<TScrollBar>(bits, c, ccScrollBar);
+  Mark<TCustomComboBox>(bits, c, ccCustomComboBox);
+  Mark<TBitBtn>(bits, c, ccBitBtn);
+  Mark<TSpeedButton>(bits, c, ccSpeedButton);
+  Mark<TCustomListView>(bits, c, ccCustomListView);
+  Mark<TCustomMemo>(bits, c, ccCustomMemo);
+  Mark<TCustomGrid>(bits, c, ccCustomGrid);
+  Mark<TButton>(bits, c, ccButton);
+  Mark<TCustomEdit>(bits, c, ccCustomEdit);
+  Mark<TFrame>(bits, c, ccCustomFrame);
+  Mark<TCustomForm>(bits, c, ccCustomForm);
+  Mark<TListBox>(bits, c, ccListBox);
+  Mark<TMemo>(bits, c, ccMemo);
+  Mark<TCustomListBox>(bits, c, ccCustomListBox);
+  Mark<TCustomTreeView>(bits, c, ccCustomTreeView);
+  Mark<TScrollBox>(bits, c, ccScrollBox);
+  return bits;
+}
+
+// A new skinner of type T, kept by the host when attach succeeds.
+template <class T, class Attach>
+int Adopt(TControlSkinnerHost& host, Attach attach) {
+  auto skinner = std::make_unique<T>(host);
+  if (!attach(*skinner)) return 0;
+  host.AdoptControlSkinner(std::move(skinner));
+  return 1;
+}
+
+template <class T>
+int AdoptControl(TControlSkinnerHost& host, TWinControl* control, TSkinData* skin, bool changeColor) {
+  return Adopt<T>(host, [&](T& s) { return s.AttachControl(control, skin, changeColor); });
+}
+
+template <class T>
+int AdoptWindow(TControlSkinnerHost& host, HWND wnd, TSkinData* skin) {
+  return Adopt<T>(host, [&](T& s) { return s.AttachWindow(wnd, skin); });
+}
+
+int AttachByKind(TControlSkinnerHost& host, TComponent* c, K kind, TSkinData* skin) {
+  auto* win = dynamic_cast<TWinControl*>(c);
+  switch (kind) {
+    case K::Button:
+      return AdoptControl<TSkinButton>(host, win, skin, false);
+    case K::BitButton:
+      return AdoptControl<TSkinBitButton>(host, win, skin, false);
+    case K::SpeedButton:
+      return Adopt<TSkinSpeedButton>(
+          host, [&](TSkinSpeedButton& s) { return s.AttachSpeedButton(static_cast<TSpeedButton*>(c), skin); });
+    case K::FlatToolBar:
+      static_cast<TToolBar*>(c)->SetFlat(true);
+      return 0;
+    case K::Frame:
+      return AttachControls(host, *c, skin);
+    case K::EmbeddedForm:
+      win->SetColor(skin->colors[csButtonFace]);
+      return AttachControls(host, *c, skin);
+    default:
+      return 0;
+  }
+}
+}  // namespace
+
+int AttachControls(TControlSkinnerHost& host, TComponent& owner, TSkinData* skin) {
+  // A skin that failed to load leaves the controls their own look.
+  if (!skin || skin->Empty) return 0;
+  const bool hasTabs = skin->Tab != nullptr;
+  int count = 0;
+  for (int i = 0; i < owner.ComponentCount(); ++i) {
+    TComponent* c = owner.Components(i);
+    TControlFacts facts{ClassesOf(c), {}, c->Tag(), 0};
+    if (DisabledByTag(facts.Tag, skin->DisableTag)) continue;
+    if (auto* win = dynamic_cast<TWinControl*>(c)) {
+      HWND wnd = nullptr;
+      try {
+        wnd = win->Handle();
+      } catch (...) {
+        continue;  // its window cannot be made: the walk goes on
+      }
+      if (!wnd) continue;
+      facts.Style = uint32_t(GetWindowLongPtrA(wnd, GWL_STYLE));
+      facts.Name = ClassNameOf(wnd, true);
+    }
+    const TClassification choice = ClassifyControl(facts, skin->SkinControls, skin->DisableTag, hasTabs);
+    count += AttachByKind(host, c, choice.Kind, skin);
+  }
+  return count;
+}
+
+bool AttachChildWindow(TControlSkinnerHost& host, HWND child, TSkinData* skin) {
+  if (!child || WindowSkinners().Find(child) || TWinControl::FindControl(child)) return false;
+  const TChildChoice choice = ClassifyChildWindow(ClassNameOf(child, false),
+                                                  uint32_t(GetWindowLongPtrW(child, GWL_STYLE)),
+                                                  GetTopWindow(child) != nullptr);
+  HWND target = choice.OnFirstChild ? GetTopWindow(child) : child;
+  switch (choice.Kind) {
+    case K::Button:
+      return AdoptWindow<TSkinButton>(host, target, skin) != 0;
+    default:
+      return false;
+  }
+}
+
+int AttachChildWindows(TControlSkinnerHost& host, HWND window, TSkinData* skin) {
+  if (!skin || skin->Empty || !window) return 0;
+  int count = 0;
+  for (HWND child = GetTopWindow(window); child; child = GetWindow(child, GW_HWNDNEXT))
+    if (GetWindowLongPtrW(child, GWL_STYLE) & WS_CHILD) count += AttachChildWindow(host, child, skin) ? 1 : 0;
+  return count;
+}
+
+}  // namespace pelorin
