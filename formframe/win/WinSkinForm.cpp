@@ -465,10 +465,17 @@ LRESULT TWinSkinForm::SkinWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-      if (!form_ && skin_ && skin_->FaceBrush.Exists()) {
-        const LRESULT r = CallOld(msg, wParam, lParam);
-        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-        if (msg == WM_CTLCOLORBTN) return r;
+    case WM_CTLCOLORDLG:
+      // Static text, group-box and check-box captions and the dialog's own
+      // background take the skin's face and text colours: the system's black
+      // text would be unreadable on a dark face.
+      if (!form_ && skin_ && !skin_->Empty && skin_->FaceBrush.Exists()) {
+        CallOld(msg, wParam, lParam);
+        if (!*alive) return 0;
+        const auto dc = reinterpret_cast<HDC>(wParam);
+        SetBkMode(dc, TRANSPARENT);
+        SetBkColor(dc, ToColorRef(skin_->colors[csButtonFace]));
+        SetTextColor(dc, ToColorRef(skin_->colors[csButtonText]));
         return reinterpret_cast<LRESULT>(skin_->FaceBrush.Handle());
       }
       break;

@@ -224,6 +224,8 @@ TEST(ControlDialogButtons, PlainButtonsAttachPaintAndPostTheirId) {
                                 300, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   HWND ok = CreateWindowExW(0, L"Button", L"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 20, 20, 100, 25, dialog,
                             reinterpret_cast<HMENU>(42), GetModuleHandleW(nullptr), nullptr);
+  HWND label = CreateWindowExW(0, L"Static", L"Legible", WS_CHILD | WS_VISIBLE, 140, 20, 100, 20, dialog, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
   const LONG_PTR ownProc = GetWindowLongPtrW(ok, GWLP_WNDPROC);
   SetForegroundWindow(dialog);
   SetFocus(dialog);
@@ -233,6 +235,20 @@ TEST(ControlDialogButtons, PlainButtonsAttachPaintAndPostTheirId) {
     ASSERT_EQ(form.ControlSkinners().size(), 1u);
     EXPECT_EQ(AttachChildWindows(form, dialog, skin.get()), 0);  // one skinner per window
     EXPECT_EQ(DifferingPixels(ReadScreen(ok), Expected(*skin, 100, 25, cfNormal)), 0);
+    // Static text shows in the skin's text colour on its face colour, not
+    // in the system's black on grey.
+    InvalidateRect(label, nullptr, TRUE);
+    const TBitmap text = ReadScreen(label);
+    auto count = [&](TColor colour) {
+      const COLORREF c = ToColorRef(colour);
+      const uint32_t pixel = uint32_t(GetRValue(c)) << 16 | uint32_t(GetGValue(c)) << 8 | GetBValue(c);
+      int n = 0;
+      for (int y = 0; y < text.Height(); ++y)
+        for (int x = 0; x < text.Width(); ++x) n += (text.ScanLine(y)[x] & 0xFFFFFF) == pixel;
+      return n;
+    };
+    EXPECT_GT(count(skin->colors[csButtonFace]), text.Width() * text.Height() / 2);
+    EXPECT_GT(count(skin->colors[csButtonText]), 0);
 
     SendMessageW(ok, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
     SendMessageW(ok, WM_LBUTTONUP, 0, At(5, 5));
