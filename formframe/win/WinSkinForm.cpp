@@ -324,6 +324,13 @@ void TWinSkinForm::ApplySkinChange() {
   }
   stage_ = stReskin;
   for (const auto& skinner : controlSkinners_) skinner->ApplySkinChange(skin_);
+  // Controls made since the last attach, or families the old skin left out,
+  // get their skinners now; those skinned already are left alone.
+  if (form_) {
+    AttachControls();
+  } else {
+    AttachChildWindows();
+  }
   if (form_) PrepareMenus(true);
   frameApplied_ = true;
   FitFrame(1);

@@ -192,6 +192,14 @@ TEST_F(ControlButtons, AnOnClickThatFreesItsForm) {
 }
 
 TEST_F(ControlButtons, DetachKeepsHooksInstalledLaterAndSkinChangesRecolour) {
+  // A button made after the form was skinned gets its skinner at the next skin change.
+  auto* late = new TButton(form);
+  late->SetParent(form);
+  late->SetBounds(20, 60, 100, 25);
+  EXPECT_EQ(SkinnerOf(late->Handle()), nullptr);
+  skinner->ApplySkinChange();
+  EXPECT_NE(SkinnerOf(late->Handle()), nullptr);
+  EXPECT_EQ(skinner->ControlSkinners().size(), 3u);
   // A hook an application installs after ours survives our detach.
   int seenByLater = 0;
   TWndMethod ours = buttons[1]->WindowProc();
