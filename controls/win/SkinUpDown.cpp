@@ -1,6 +1,8 @@
 // TSkinUpDown: both halves composed in the shared buffer, one blit.
 #include "controls/win/SkinUpDown.h"
 
+#include <commctrl.h>
+
 #include "controls/UpDownLayout.h"
 #include "host/win/Graphics.h"
 #include "paint/SkinPaint.h"
