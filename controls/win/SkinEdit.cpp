@@ -19,7 +19,29 @@ bool IsSpinClass(HWND wnd) {
   GetClassNameA(wnd, name, sizeof name);
   return lstrcmpA(name, "msctls_updown32") == 0 || lstrcmpA(name, "TSpinButton") == 0;
 }
+
+const UINT FindSpinMessage = RegisterWindowMessageW(L"Pelorin.Edit.FindSpin");
 }  // namespace
+
+bool TSkinEdit::AttachControl(TWinControl* control, TSkinData* skinData, bool changeColor) {
+  if (!TSkinControl::AttachControl(control, skinData, changeColor)) return false;
+  FindUpDown();
+  return true;
+}
+
+bool TSkinEdit::AttachWindow(HWND wnd, TSkinData* skinData) {
+  if (!TSkinControl::AttachWindow(wnd, skinData)) return false;
+  FindUpDown();
+  return true;
+}
+
+bool TSkinEdit::BeforeMessage(TMessage& m) {
+  if (m.Msg != FindSpinMessage || !FindSpinMessage) return true;
+  searchPosted_ = false;
+  if (!upDown_ || !upDown_->Attached()) FindUpDown();
+  if (upDown_) InvalidateNow();
+  return false;
+}
 
 void TSkinEdit::AfterMessage(TMessage& m) {
   // The border is non-client: the system draws its edge again whenever the
@@ -31,27 +53,33 @@ void TSkinEdit::AfterMessage(TMessage& m) {
   TSkinControl::AfterMessage(m);
 }
 
+HWND TSkinEdit::FindSpinChild() const {
+  for (HWND child = GetTopWindow(Handle()); child; child = GetWindow(child, GW_HWNDNEXT))
+    if (IsSpinClass(child)) return child;
+  return nullptr;
+}
+
 void TSkinEdit::FindUpDown() {
-  for (HWND child = GetTopWindow(Handle()); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (!IsSpinClass(child)) continue;
-    hasSpin_ = true;
-    auto skinner = std::make_unique<TSkinUpDown>(Owner());
-    if (skinner->AttachWindow(child, SkinData())) {
-      upDown_ = skinner.get();
-      // Owned by the form skinner: detached with everything else when the form is unskinned.
-      Owner().AdoptControlSkinner(std::move(skinner));
-    }
-    return;
-  }
-  hasSpin_ = false;
+  upDown_ = nullptr;
+  const HWND spin = FindSpinChild();
+  hasSpin_ = spin != nullptr;
+  triedSpin_ = spin;
+  if (!spin) return;
+  auto skinner = std::make_unique<TSkinUpDown>(Owner());
+  if (!skinner->AttachWindow(spin, SkinData())) return;
+  upDown_ = skinner.get();
+  // Owned by the form skinner: detached with everything else when the form is unskinned.
+  Owner().AdoptControlSkinner(std::move(skinner));
 }
 
 void TSkinEdit::Paint(HDC dc, const TRect& rect) {
   const TSkinData* skin = SkinData();
   if (!skin) return;
   if (!upDown_ || !upDown_->Attached()) {
-    upDown_ = nullptr;
-    FindUpDown();
+    const HWND spin = FindSpinChild();
+    hasSpin_ = spin != nullptr;
+    if (spin && spin != triedSpin_ && !searchPosted_ && FindSpinMessage)
+      searchPosted_ = PostMessageW(Handle(), FindSpinMessage, 0, 0) != 0;
   }
   RECT c;
   if (!GetClientRect(Handle(), &c)) return;

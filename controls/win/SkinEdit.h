@@ -12,16 +12,25 @@ class TSkinUpDown;
 class TSkinEdit : public TSkinControl {
 public:
   using TSkinControl::TSkinControl;
+  bool AttachControl(TWinControl* control, TSkinData* skinData, bool changeColor) override;
+  bool AttachWindow(HWND wnd, TSkinData* skinData) override;
+  bool BeforeMessage(TMessage& message) override;
   void AfterMessage(TMessage& message) override;
   void Paint(HDC dc, const TRect& rect) override;
   // The skinner of the spin button inside, once found (the form skinner owns it).
   TSkinUpDown* UpDown() const { return upDown_; }
 
 private:
-  // Looks for a spin button among the edit's children and skins the first.
+  // The first spin button among the edit's children, or none.
+  HWND FindSpinChild() const;
+  // Skins the spin button inside, if there is one. Done at attach, or when one
+  // turns up later from a posted request: the form skinner may be walking its
+  // skinners while this one paints.
   void FindUpDown();
   TSkinUpDown* upDown_ = nullptr;
   bool hasSpin_ = false;
+  HWND triedSpin_ = nullptr;  // the last spin button tried: each is tried once
+  bool searchPosted_ = false;
 };
 
 }  // namespace pelorin
