@@ -59,7 +59,7 @@ protected:
     PostMessageW(form->Handle(), WM_SKIN_ACTIVATE, 0, SkinActivateLParam);
     testing::Pump();
     // The form skinner attached them; asking again attaches nothing twice.
-    ASSERT_EQ(skinner->ControlSkinners().size(), 2u);
+    ASSERT_EQ(skinner->ControlSkinners().size(), 3u);  // and the edit
     EXPECT_EQ(SkinFrameworkButtons(*skinner, *form, skin.get()), 0);
     edit->SetFocus();
     testing::Pump();
