@@ -1,5 +1,7 @@
 #include "controls/ToggleBox.h"
 
+#include <algorithm>
+
 #include "controls/ButtonFrames.h"
 
 namespace pelorin {
@@ -7,6 +9,8 @@ namespace pelorin {
 namespace {
 constexpr unsigned CheckedBit = 1;  // BST_CHECKED; BST_INDETERMINATE (2) shows unchecked
 constexpr int SystemBoxCell = 14;
+constexpr int SystemBox = 13;
+constexpr int PlacementSlack = 2;
 }  // namespace
 
 int CheckBoxFrame(unsigned buttonState, bool enabled) {
@@ -32,6 +36,14 @@ TRect ToggleBoxRect(const TRect& row, int frameWidth, int frameHeight, bool boxO
     box.Right = box.Left + frameWidth;
   }
   return box;
+}
+
+TRect ToggleCoverRect(const TRect& row, const TRect& box, bool boxOnRight) {
+  const TRect system = boxOnRight ? Rect(row.Right - SystemBox, row.Top, row.Right, row.Top)
+                                  : Rect(row.Left, row.Top, row.Left + SystemBox, row.Top);
+  const TRect cover{std::min(box.Left, system.Left), box.Top - PlacementSlack, std::max(box.Right, system.Right),
+                    box.Bottom + PlacementSlack};
+  return IntersectRect(cover, row);
 }
 
 }  // namespace pelorin

@@ -18,4 +18,10 @@ int RadioButtonFrame(bool checked, bool enabled);
 // pixels wide sits flush with the left edge, or one pixel in from the right.
 TRect ToggleBoxRect(const TRect& row, int frameWidth, int frameHeight, bool boxOnRight);
 
+// What the skinner paints over: the box, widened to the system's own 13-pixel
+// box at the same edge and two pixels taller each way (systems place theirs a
+// row apart), inside the row. The caption starts past the system's box, so
+// this never reaches it.
+TRect ToggleCoverRect(const TRect& row, const TRect& box, bool boxOnRight);
+
 }  // namespace pelorin

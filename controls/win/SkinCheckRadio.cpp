@@ -45,13 +45,16 @@ void TSkinToggle::Paint(HDC dc, const TRect& rect) {
   RefreshFacts();
   const bool boxOnRight = (GetWindowLongPtrW(Handle(), GWL_STYLE) & BS_LEFTTEXT) != 0;
   const TRect box = ToggleBoxRect(rect, fw, fh, boxOnRight);
+  const TRect cover = ToggleCoverRect(rect, box, boxOnRight);
+  if (cover.IsEmpty()) return;
   TBitmap& buffer = Buffer();
   GdiFlush();
-  GrowBitmap(buffer, fw, fh);
-  // Key pixels of the image let the face colour show.
-  buffer.FillRect(Rect(0, 0, fw, fh), ColorToRGB(skin->colors[csButtonFace]));
-  DrawStretchedFrame(buffer, Rect(0, 0, fw, fh), frames, Frame(), *strip);
-  BlitBuffer(dc, box);
+  GrowBitmap(buffer, cover.Width(), cover.Height());
+  // Key pixels of the image let the face colour show; the face also hides
+  // whatever the system's box shows beside the skin's.
+  buffer.FillRect(Rect(0, 0, cover.Width(), cover.Height()), ColorToRGB(skin->colors[csButtonFace]));
+  DrawStretchedFrame(buffer, box.Offset(-cover.Left, -cover.Top), frames, Frame(), *strip);
+  BlitBuffer(dc, cover);
 }
 
 const TBitmap* TSkinCheckBox::Strip(int& frames) const {

@@ -54,19 +54,21 @@ protected:
     skinner.reset();
     THostTest::TearDown();
   }
-  // Pixels of the control's box that differ from frame of the strip over the face colour.
+  // Pixels around and in the control's box that differ from frame of the
+  // strip over the face colour (nothing of the system's box may show).
   int BoxMismatch(TWinControl* c, bool radio, int frame) {
     const TBitmap& strip = radio ? skin->Buttons->RadioBitmap : skin->Buttons->CheckBitmap;
     const int frames = radio ? skin->Buttons->RadioFrameCount : skin->Buttons->CheckFrameCount;
     const int fw = strip.Width() / frames, fh = strip.Height();
-    TBitmap expected(fw, fh);
-    expected.Fill(ColorToRGB(skin->colors[csButtonFace]));
-    CopyPixelsKeyed(expected, 0, 0, strip, Rect((frame - 1) * fw, 0, frame * fw, fh), 0xFF00FF);
     const TBitmap screen = ReadScreen(c->Handle());
+    const TRect row = Rect(0, 0, screen.Width(), screen.Height());
     const bool onRight = (GetWindowLongPtrW(c->Handle(), GWL_STYLE) & BS_LEFTTEXT) != 0;
-    const TRect box = ToggleBoxRect(Rect(0, 0, screen.Width(), screen.Height()), fw, fh, onRight);
-    TBitmap shown(fw, fh);
-    CopyPixels(shown, 0, 0, screen, box);
+    const TRect box = ToggleBoxRect(row, fw, fh, onRight), cover = ToggleCoverRect(row, box, onRight);
+    TBitmap expected(cover.Width(), cover.Height()), shown(cover.Width(), cover.Height());
+    expected.Fill(ColorToRGB(skin->colors[csButtonFace]));
+    CopyPixelsKeyed(expected, box.Left - cover.Left, box.Top - cover.Top, strip,
+                    Rect((frame - 1) * fw, 0, frame * fw, fh), 0xFF00FF);
+    CopyPixels(shown, 0, 0, screen, cover);
     return DifferingPixels(shown, expected);
   }
 

@@ -38,6 +38,14 @@ TEST(ToggleBox, BoxStandsInTheSystemCellCentredInTheRow) {
   EXPECT_EQ(ToggleBoxRect(Rect(5, 10, 105, 16), 13, 13, false), Rect(5, 7, 18, 20));
 }
 
+TEST(ToggleBox, CoverTakesInTheSystemBoxButStaysInTheRow) {
+  const TRect row = Rect(0, 0, 100, 17);
+  EXPECT_EQ(ToggleCoverRect(row, Rect(2, 3, 12, 13), false), Rect(0, 1, 13, 15));
+  EXPECT_EQ(ToggleCoverRect(row, Rect(88, 3, 98, 13), true), Rect(87, 1, 100, 15));
+  EXPECT_EQ(ToggleCoverRect(row, Rect(0, 0, 16, 16), false), Rect(0, 0, 16, 17));
+  EXPECT_EQ(ToggleCoverRect(Rect(5, 10, 105, 16), Rect(5, 7, 18, 20), false), Rect(5, 10, 18, 16));
+}
+
 TEST(ComboLayout, FrameAndParts) {
   EXPECT_EQ(ComboFrame({}), cfNormal);
   EXPECT_EQ(ComboFrame({false, false, false, false}), cfDisabled);
