@@ -6,6 +6,7 @@
 
 #include "controls/ComboLayout.h"
 #include "controls/win/AttachInputs.h"
+#include "controls/win/SkinCheckRadio.h"
 #include "controls/win/SkinEdit.h"
 #include "controls/win/SkinUpDown.h"
 #include "host/win/ComCtrls.h"
@@ -34,32 +35,20 @@ protected:
     TSkinFiles files = ThemeFiles(skingen::EmberTheme());
     SetKeys(files, "SunkEdge", {"LeftWidth", "TopHeight", "RightWidth", "BottomHeight"}, "1");
     skin = MakeSkin(PackFiles(files));
-    ASSERT_FALSE(skin->Empty);
     form = new TForm(app);
-    form->SetBounds(40, 40, 420, 260);
+    form->SetBounds(40, 40, 460, 260);
     for (int i = 0; i < 3; ++i) {
       combos[i] = new TComboBox(form);
-      combos[i]->SetParent(form);
-      combos[i]->SetStyle(i == 0 ? csDropDown : i == 1 ? csDropDownList : csSimple);
-      combos[i]->SetBounds(20 + 140 * i, 20, 120, i == 2 ? 80 : 24);
-      combos[i]->SetColor(ComboBack);
-      combos[i]->AddItem("First");
+      combos[i]->SetStyle(TComboBoxStyle(i));  // drop-down, simple, drop-down list
+      Place(combos[i], 20 + 140 * i, 20, 120, i == csSimple ? 80 : 24)->SetColor(ComboBack);
     }
-    edit = new TEdit(form);
-    edit->SetParent(form);
-    edit->SetBounds(20, 110, 120, 24);
-    memo = new TMemo(form);
-    memo->SetParent(form);
-    memo->SetBounds(160, 110, 120, 60);
+    Place(edit = new TEdit(form), 20, 110, 120, 24)->SetColor(EditBack);
+    Place(memo = new TMemo(form), 160, 110, 120, 60)->SetColor(EditBack);
     memo->SetScrollBars(ssVertical);
-    for (TWinControl* c : {static_cast<TWinControl*>(edit), static_cast<TWinControl*>(memo)}) c->SetColor(EditBack);
     picker = new TDateTimePicker(form);
-    picker->SetParent(form);
     picker->SetDateMode(dmUpDown);
-    picker->SetBounds(20, 180, 140, 24);
-    upDown = new TUpDown(form);
-    upDown->SetParent(form);
-    upDown->SetBounds(300, 110, 17, 25);
+    Place(picker, 20, 180, 140, 24);
+    Place(upDown = new TUpDown(form), 300, 110, 17, 25);
     form->Show();
     skinner = std::make_unique<TWinSkinForm>(skin.get());
     skinner->AttachForm(form);
@@ -67,7 +56,7 @@ protected:
     testing::Pump();
     // Two combos, edit, memo, picker and its spin, up-down; the simple combo is left alone.
     ASSERT_EQ(skinner->ControlSkinners().size(), 7u);
-    EXPECT_EQ(WindowSkinners().Find(combos[2]->Handle()), nullptr);
+    EXPECT_EQ(WindowSkinners().Find(combos[csSimple]->Handle()), nullptr);
     edit->SetFocus();
     testing::Pump();
   }
@@ -75,22 +64,24 @@ protected:
     skinner.reset();
     THostTest::TearDown();
   }
+  TWinControl* Place(TWinControl* c, int x, int y, int w, int h) {
+    c->SetParent(form);
+    c->SetBounds(x, y, w, h);
+    return c;
+  }
   // Pixels of the combo's drop-down button that differ from frame of the button and arrow.
   int ButtonMismatch(TComboBox* combo, int frame) {
     const TBitmap shown = ReadScreen(combo->Handle());
     const TRect r = Rect(0, 0, shown.Width(), shown.Height());
     const TRect b = ComboButtonRect(r, GetSystemMetrics(SM_CXHSCROLL) + 2);
-    TBitmap expected(r.Width(), r.Height());
-    expected.Fill(ColorToRGB(skin->colors[csButtonFace]));
     const TDataSkinObject &button = *skin->ComboButton, &arrow = *skin->ExtraImages;
-    TSkinControl::DrawStretchedFrame(expected, b, button.Style.Frames, frame, button.Bitmap);
-    const int aw = arrow.Bitmap.Width() / arrow.Style.Frames;
-    TSkinControl::DrawStretchedFrame(expected, ComboArrowRect(b, r, aw, arrow.Bitmap.Height()), arrow.Style.Frames,
-                                     frame, arrow.Bitmap);
-    TBitmap a(b.Width(), b.Height()), e(b.Width(), b.Height());
-    CopyPixels(a, 0, 0, shown, b);
-    CopyPixels(e, 0, 0, expected, b);
-    return DifferingPixels(a, e);
+    const TRect a = ComboArrowRect(b, r, arrow.Bitmap.Width() / arrow.Style.Frames, arrow.Bitmap.Height());
+    TBitmap expected(b.Width(), b.Height()), part(b.Width(), b.Height());
+    expected.Fill(ColorToRGB(skin->colors[csButtonFace]));
+    TSkinControl::DrawStretchedFrame(expected, b.Offset(-b.Left, 0), button.Style.Frames, frame, button.Bitmap);
+    TSkinControl::DrawStretchedFrame(expected, a.Offset(-b.Left, 0), arrow.Style.Frames, frame, arrow.Bitmap);
+    CopyPixels(part, 0, 0, shown, b);
+    return DifferingPixels(part, expected);
   }
   // The flat ring: the shadow colour outside, the edit's own background inside.
   void ExpectRing(TWinControl* c, const char* when) {
@@ -114,7 +105,7 @@ protected:
 };
 
 TEST_F(ControlInputs, ComboFramesArrowAndSunkenBorder) {
-  for (TComboBox* combo : {combos[0], combos[1]}) {
+  for (TComboBox* combo : {combos[csDropDown], combos[csDropDownList]}) {
     SCOPED_TRACE(combo->Style());
     const HWND h = combo->Handle();
     EXPECT_EQ(ButtonMismatch(combo, cfNormal), 0);
@@ -151,14 +142,11 @@ TEST_F(ControlInputs, PickerSpinAndUpDownHalves) {
   // The spin inside the date-time picker is skinned with it and owned by the form skinner.
   const HWND spin = GetTopWindow(picker->Handle());
   ASSERT_EQ(WindowClassOf(spin), "msctls_updown32");
-  auto* pickerSkinner = WindowSkinners().FindAs<TSkinEdit>(picker->Handle());
-  ASSERT_NE(pickerSkinner, nullptr);
-  EXPECT_EQ(pickerSkinner->UpDown(), WindowSkinners().FindAs<TSkinUpDown>(spin));
+  ASSERT_NE(WindowSkinners().FindAs<TSkinUpDown>(spin), nullptr);
+  EXPECT_EQ(WindowSkinners().FindAs<TSkinEdit>(picker->Handle())->UpDown(), WindowSkinners().Find(spin));
   const TColor face = ColorToRGB(skin->colors[csButtonFace]), shadow = ColorToRGB(skin->colors[csButtonShadow]),
                dark = ColorToRGB(skin->colors[csButtonDkShadow]);
-  TBitmap shown = ReadScreen(spin);
-  EXPECT_EQ(shown.GetPixel(1, 1), dark);  // the upper half's outline
-  EXPECT_EQ(shown.GetPixel(2, 3), face);
+  EXPECT_EQ(ReadScreen(spin).GetPixel(1, 1), dark);  // the upper half's outline
 
   // The half under the cursor shows pressed while the button is down.
   const HWND ud = upDown->Handle();
@@ -166,7 +154,7 @@ TEST_F(ControlInputs, PickerSpinAndUpDownHalves) {
   GetWindowRect(ud, &r);
   SetCursorPos(r.left + 8, r.top + 18);
   SendMessageW(ud, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, 18));
-  shown = ReadScreen(ud);
+  const TBitmap shown = ReadScreen(ud);
   EXPECT_EQ(shown.GetPixel(2, 3), face);
   EXPECT_EQ(shown.GetPixel(2, 15), shadow);
   EXPECT_EQ(shown.GetPixel(8, 12), dark);  // the line between the halves
@@ -204,27 +192,32 @@ TEST_F(ControlInputs, AttachDetachAndSkinSwitchCyclesLeaveNothing) {
   EXPECT_EQ(WindowSkinners().Find(GetTopWindow(picker->Handle())), nullptr);
 }
 
-TEST(ControlDialogInputs, DropDownsAndEditsAttachASimpleComboDoesNot) {
+TEST(ControlDialogInputs, PlainWindowsByClassAndStyle) {
   auto skin = MakeSkin(skingen::SlateTheme());
-  TTestWindow dialog(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 360, 240);
+  TTestWindow dialog(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 360, 300);
   auto make = [&](const wchar_t* cls, DWORD style, int y, int h) {
     return CreateWindowExW(WS_EX_CLIENTEDGE, cls, L"", WS_CHILD | WS_VISIBLE | style, 10, y, 150, h, dialog.wnd,
                            nullptr, GetModuleHandleW(nullptr), nullptr);
   };
-  const HWND drop = make(L"ComboBox", CBS_DROPDOWNLIST, 10, 120), simple = make(L"ComboBox", CBS_SIMPLE, 40, 60),
-             edit = make(L"Edit", 0, 110, 24), extended = make(WC_COMBOBOXEXW, CBS_DROPDOWN, 150, 120);
+  const HWND check = make(L"Button", BS_AUTO3STATE, 10, 20), radio = make(L"Button", BS_AUTORADIOBUTTON, 35, 20),
+             drawn = make(L"Button", BS_OWNERDRAW, 60, 20), drop = make(L"ComboBox", CBS_DROPDOWNLIST, 85, 120),
+             simple = make(L"ComboBox", CBS_SIMPLE, 115, 60), edit = make(L"Edit", 0, 180, 24),
+             extended = make(WC_COMBOBOXEXW, CBS_DROPDOWN, 210, 120);
   TWinSkinForm form(skin.get());
   Skin(form, dialog.wnd);
+  EXPECT_NE(WindowSkinners().FindAs<TSkinCheckBox>(check), nullptr);
+  EXPECT_NE(WindowSkinners().FindAs<TSkinRadioButton>(radio), nullptr);
   EXPECT_NE(WindowSkinners().Find(drop), nullptr);
-  EXPECT_EQ(WindowSkinners().Find(simple), nullptr);
-  EXPECT_NE(WindowSkinners().FindAs<TSkinEdit>(edit), nullptr);
   EXPECT_NE(WindowSkinners().Find(GetTopWindow(extended)), nullptr);  // the combo inside
+  EXPECT_EQ(WindowSkinners().Find(drawn), nullptr);  // no box to replace
+  EXPECT_EQ(WindowSkinners().Find(simple), nullptr);  // no button to draw over
+  EXPECT_EQ(SkinDialogInputs(form, dialog.wnd, skin.get()), 0);  // once only
   // A plain dialog answers the colour message with the system's window brush.
   const TBitmap shown = ReadScreen(edit);
   EXPECT_EQ(shown.GetPixel(0, 12), ColorToRGB(skin->colors[csButtonShadow]));
   EXPECT_EQ(shown.GetPixel(1, 12), static_cast<TColor>(GetSysColor(COLOR_WINDOW)));
   form.Detach();
-  EXPECT_EQ(WindowSkinners().Find(drop), nullptr);
+  EXPECT_EQ(WindowSkinners().Find(check), nullptr);
 }
 
 }  // namespace
