@@ -4,7 +4,11 @@
 
 #include "controls/Classification.h"
 #include "controls/win/SkinButton.h"
+#include "controls/win/SkinCheckRadio.h"
+#include "controls/win/SkinCombo.h"
+#include "controls/win/SkinEdit.h"
 #include "controls/win/SkinGlyphButtons.h"
+#include "controls/win/SkinUpDown.h"
 #include "host/win/Buttons.h"
 #include "host/win/ComCtrls.h"
 #include "host/win/ExtCtrls.h"
@@ -77,6 +81,7 @@ int Adopt(TControlSkinnerHost& host, Attach attach) {
 
 template <class T>
 int AdoptControl(TControlSkinnerHost& host, TWinControl* control, TSkinData* skin, bool changeColor) {
+  if (!control) return 0;  // a tag can name a component without a window
   return Adopt<T>(host, [&](T& s) { return s.AttachControl(control, skin, changeColor); });
 }
 
@@ -95,6 +100,18 @@ int AttachByKind(TControlSkinnerHost& host, TComponent* c, K kind, TSkinData* sk
     case K::SpeedButton:
       return Adopt<TSkinSpeedButton>(
           host, [&](TSkinSpeedButton& s) { return s.AttachSpeedButton(static_cast<TSpeedButton*>(c), skin); });
+    case K::CheckBox:
+      return AdoptControl<TSkinCheckBox>(host, win, skin, true);
+    case K::RadioButton:
+      return AdoptControl<TSkinRadioButton>(host, win, skin, true);
+    case K::UpDown:
+      return AdoptControl<TSkinUpDown>(host, win, skin, false);
+    case K::ComboBox:
+      // A simple combo has no drop-down button to draw over.
+      if (auto* combo = dynamic_cast<TCustomComboBox*>(c); combo && combo->Style() == csSimple) return 0;
+      return AdoptControl<TSkinComBox>(host, win, skin, false);
+    case K::Edit:
+      return AdoptControl<TSkinEdit>(host, win, skin, false);
     case K::FlatToolBar:
       static_cast<TToolBar*>(c)->SetFlat(true);
       return 0;
@@ -144,6 +161,14 @@ bool AttachChildWindow(TControlSkinnerHost& host, HWND child, TSkinData* skin) {
   switch (choice.Kind) {
     case K::Button:
       return AdoptWindow<TSkinButton>(host, target, skin) != 0;
+    case K::CheckBox:
+      return AdoptWindow<TSkinCheckBox>(host, target, skin) != 0;
+    case K::RadioButton:
+      return AdoptWindow<TSkinRadioButton>(host, target, skin) != 0;
+    case K::ComboBox:
+      return AdoptWindow<TSkinComBox>(host, target, skin) != 0;
+    case K::Edit:
+      return AdoptWindow<TSkinEdit>(host, target, skin) != 0;
     default:
       return false;
   }

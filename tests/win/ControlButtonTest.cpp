@@ -59,7 +59,7 @@ protected:
     PostMessageW(form->Handle(), WM_SKIN_ACTIVATE, 0, SkinActivateLParam);
     testing::Pump();
     // The form skinner attached them; asking again attaches nothing twice.
-    ASSERT_EQ(skinner->ControlSkinners().size(), 2u);
+    ASSERT_EQ(skinner->ControlSkinners().size(), 3u);  // and the edit
     EXPECT_EQ(AttachControls(*skinner, *form, skin.get()), 0);
     edit->SetFocus();
     testing::Pump();
@@ -199,7 +199,7 @@ TEST_F(ControlButtons, DetachKeepsHooksInstalledLaterAndSkinChangesRecolour) {
   EXPECT_EQ(SkinnerOf(late->Handle()), nullptr);
   skinner->ApplySkinChange();
   EXPECT_NE(SkinnerOf(late->Handle()), nullptr);
-  EXPECT_EQ(skinner->ControlSkinners().size(), 3u);
+  EXPECT_EQ(skinner->ControlSkinners().size(), 4u);
   // A hook an application installs after ours survives our detach.
   int seenByLater = 0;
   TWndMethod ours = buttons[1]->WindowProc();

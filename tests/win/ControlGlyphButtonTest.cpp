@@ -80,7 +80,7 @@ protected:
     skinner->AttachForm(form);
     PostMessageW(form->Handle(), WM_SKIN_ACTIVATE, 0, SkinActivateLParam);
     testing::Pump();
-    ASSERT_EQ(skinner->ControlSkinners().size(), 3u);  // attached with the form
+    ASSERT_EQ(skinner->ControlSkinners().size(), 4u);  // attached with the form, the edit too
     edit->SetFocus();
     testing::Pump();
   }
