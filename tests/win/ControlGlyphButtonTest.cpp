@@ -158,7 +158,7 @@ TEST_F(ControlGlyphButtons, AttachDetachAndSkinSwitchCyclesLeaveNothing) {
   skinner.reset();
   auto cycle = [&](int i) {
     TBareHost host;
-    EXPECT_EQ(AttachControls(host, *form, i % 2 ? skin.get() : other.get()), 3);
+    EXPECT_EQ(AttachControls(host, *form, i % 2 ? skin.get() : other.get()), 4);
     for (auto& s : host.skinners) {
       s->ApplySkinChange(i % 2 ? other.get() : skin.get());
       s->PaintNow();
