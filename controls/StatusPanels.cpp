@@ -6,7 +6,7 @@ namespace pelorin {
 
 namespace {
 constexpr unsigned NoBorders = 0x0100, PopOut = 0x0200;  // the system bar's drawing flags
-constexpr int TextInset = 2;
+constexpr int TextInset = 4;  // clear of the bevel or the image's edge
 }  // namespace
 
 int PanelFrameOfBevel(int bevel) {

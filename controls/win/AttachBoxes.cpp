@@ -61,7 +61,8 @@ int SkinFrameworkBoxes(TControlSkinnerHost& host, TWinControl& parent, TSkinData
     } else if (dynamic_cast<TProgressBar*>(control)) {
       count += AdoptControl<TSkinProgress>(host, control, skin, false);
     } else if (dynamic_cast<TTrackBar*>(control)) {
-      count += AdoptControl<TSkinTrackBar>(host, control, skin, false);
+      // Recoloured, so that the system's channel and tics sit on the skin's face.
+      count += AdoptControl<TSkinTrackBar>(host, control, skin, true);
     } else if (auto* toolBar = dynamic_cast<TToolBar*>(control)) {
       toolBar->SetFlat(true);
     } else if (dynamic_cast<TCustomPanel*>(control) || dynamic_cast<TCustomGroupBox*>(control)) {

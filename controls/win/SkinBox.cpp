@@ -33,6 +33,16 @@ void TSkinBox::Detach() {
 }
 
 bool TSkinBox::BeforeMessage(TMessage& m) {
+  // A group box's own erase leaves its inside to whatever was there (a
+  // double-buffered framework box) or fills it with the system face (a plain
+  // one); the face of the skin belongs there.
+  if (m.Msg == WM_ERASEBKGND && (groupBox_ || !Control())) {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    FillBackground(reinterpret_cast<HDC>(m.WParam), {client.left, client.top, client.right, client.bottom});
+    m.Result = 1;
+    return false;
+  }
   if (m.Msg != WM_PAINT) return true;
   if (groupBox_ && Control() && SkinData()) {
     // Only a change repaints: the font's change invalidates the box again.

@@ -24,6 +24,7 @@ bool TSkinTrackBar::AttachWindow(HWND wnd, TSkinData* skinData) {
 
 void TSkinTrackBar::Detach() {
   parentHook_.reset();
+  faceBrush_.Reset();
   TSkinControl::Detach();
 }
 
@@ -36,7 +37,20 @@ LRESULT TSkinTrackBar::ParentProc(void* self, HWND, UINT msg, WPARAM wParam, LPA
   auto* skinner = static_cast<TSkinTrackBar*>(self);
   if (msg == WM_NOTIFY && skinner->IsOurCustomDraw(lParam))
     return skinner->CustomDraw(*reinterpret_cast<const NMCUSTOMDRAW*>(lParam));
+  if (msg == WM_CTLCOLORSTATIC && reinterpret_cast<HWND>(lParam) == skinner->Handle() && skinner->SkinData()) {
+    SetBkColor(reinterpret_cast<HDC>(wParam), ToColorRef(skinner->SkinData()->colors[csButtonFace]));
+    return reinterpret_cast<LRESULT>(skinner->FaceBrush());
+  }
   return skinner->parentHook_->CallNext(msg, wParam, lParam);
+}
+
+HBRUSH TSkinTrackBar::FaceBrush() {
+  const TColor face = SkinData()->colors[csButtonFace];
+  if (!faceBrush_ || brushColor_ != face) {
+    faceBrush_.Reset(CreateSolidBrush(ToColorRef(face)));
+    brushColor_ = face;
+  }
+  return faceBrush_.Get();
 }
 
 bool TSkinTrackBar::BeforeMessage(TMessage& m) {

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "controls/win/WinSubClass.h"
+#include "paint/win/GdiHandles.h"
 
 namespace pelorin {
 
@@ -16,7 +17,8 @@ class TSkinTrackBar : public TSkinControl {
 public:
   explicit TSkinTrackBar(TControlSkinnerHost& owner);
   ~TSkinTrackBar() override;
-  // A plain bar notifies its parent, so the skinner listens there too.
+  // A plain bar notifies its parent and asks it for its colours, so the
+  // skinner listens there too.
   bool AttachWindow(HWND wnd, TSkinData* skinData) override;
   void Detach() override;
   bool BeforeMessage(TMessage& message) override;
@@ -26,7 +28,11 @@ private:
   LRESULT CustomDraw(const NMCUSTOMDRAW& draw);
   void DrawThumb(const NMCUSTOMDRAW& draw);
   bool IsOurCustomDraw(LPARAM lParam) const;
+  // The plain bar's background, answered to its parent's colour question.
+  HBRUSH FaceBrush();
   std::unique_ptr<TWindowSubclass> parentHook_;
+  TGdiObject<HBRUSH> faceBrush_;
+  TColor brushColor_ = 0;
 };
 
 }  // namespace pelorin

@@ -58,6 +58,9 @@ TTrackBar::TTrackBar(TComponent* owner) : TRangeControl(owner) {
   height_ = 45;
   max_ = 10;
   tabStop_ = true;
+  // The bar's background is the face of the window it sits on.
+  color_ = clBtnFace;
+  brush_.SetColor(color_);
 }
 
 void TTrackBar::SetOrientation(TTrackBarOrientation o) {

@@ -43,12 +43,12 @@ TEST(StatusPanels, FramesAlignmentsAndTheSimplePanel) {
 
 TEST(StatusPanels, TextPlacementKeepsOffTheEdgesAndClipsOnTheRight) {
   const TRect panel{10, 0, 110, 20};
-  EXPECT_EQ(PlacePanelText(panel, {40, 14}, 0), Rect(12, 3, 52, 17));
+  EXPECT_EQ(PlacePanelText(panel, {40, 14}, 0), Rect(14, 3, 54, 17));
   EXPECT_EQ(PlacePanelText(panel, {40, 14}, 1), Rect(40, 3, 80, 17));
-  EXPECT_EQ(PlacePanelText(panel, {40, 14}, 2), Rect(68, 3, 108, 17));
+  EXPECT_EQ(PlacePanelText(panel, {40, 14}, 2), Rect(66, 3, 106, 17));
   // Wider than the panel, whatever the alignment: from the left, clipped.
-  EXPECT_EQ(PlacePanelText(panel, {300, 14}, 2), Rect(12, 3, 108, 17));
-  EXPECT_EQ(PlacePanelText({5, 0, 6, 20}, {10, 14}, 1).Left, 7);  // a sliver of a panel
+  EXPECT_EQ(PlacePanelText(panel, {300, 14}, 2), Rect(14, 3, 106, 17));
+  EXPECT_EQ(PlacePanelText({5, 0, 6, 20}, {10, 14}, 1), Rect(9, 3, 9, 17));  // a sliver of a panel
 }
 
 TEST(ProgressFill, FillsFromMinInSixtyFourBitsAndClamps) {
