@@ -29,7 +29,10 @@ void TSkinBox::Detach() {
     if (savedParentFont_) box->SetParentFont(true);
   }
   groupBox_ = false;
+  const HWND wnd = Attached() ? Handle() : nullptr;
   TSkinControl::Detach();
+  // The control shows its own look again.
+  if (wnd && IsWindow(wnd)) InvalidateRect(wnd, nullptr, TRUE);
 }
 
 bool TSkinBox::BeforeMessage(TMessage& m) {

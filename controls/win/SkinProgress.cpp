@@ -15,6 +15,15 @@ bool TSkinProgress::HasImage() const {
   return SkinData() && SkinData()->Progress && !SkinData()->Progress->Bitmap.Empty();
 }
 
+TSkinProgress::~TSkinProgress() { TSkinProgress::Detach(); }
+
+void TSkinProgress::Detach() {
+  const HWND wnd = Attached() ? Handle() : nullptr;
+  TSkinControl::Detach();
+  // The control shows its own look again.
+  if (wnd && IsWindow(wnd)) InvalidateRect(wnd, nullptr, TRUE);
+}
+
 bool TSkinProgress::BeforeMessage(TMessage& m) {
   // A skin without a progress image leaves the bar its system look.
   if (!HasImage()) return true;

@@ -10,6 +10,8 @@ namespace pelorin {
 class TSkinProgress : public TSkinControl {
 public:
   using TSkinControl::TSkinControl;
+  ~TSkinProgress() override;
+  void Detach() override;
   bool BeforeMessage(TMessage& message) override;
   void Paint(HDC dc, const TRect& rect) override;
 

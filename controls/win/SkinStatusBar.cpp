@@ -24,6 +24,15 @@ std::wstring SystemText(HWND wnd, int index, unsigned& flags) {
 }
 }  // namespace
 
+TSkinStatusBar::~TSkinStatusBar() { TSkinStatusBar::Detach(); }
+
+void TSkinStatusBar::Detach() {
+  const HWND wnd = Attached() ? Handle() : nullptr;
+  TSkinControl::Detach();
+  // The control shows its own look again.
+  if (wnd && IsWindow(wnd)) InvalidateRect(wnd, nullptr, TRUE);
+}
+
 bool TSkinStatusBar::BeforeMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_PAINT:

@@ -13,6 +13,8 @@ namespace pelorin {
 class TSkinStatusBar : public TSkinControl {
 public:
   using TSkinControl::TSkinControl;
+  ~TSkinStatusBar() override;
+  void Detach() override;
   bool BeforeMessage(TMessage& message) override;
   void Paint(HDC dc, const TRect& rect) override;
 

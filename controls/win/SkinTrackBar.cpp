@@ -11,7 +11,7 @@ namespace pelorin {
 
 TSkinTrackBar::TSkinTrackBar(TControlSkinnerHost& owner) : TSkinControl(owner) {}
 
-TSkinTrackBar::~TSkinTrackBar() { parentHook_.reset(); }
+TSkinTrackBar::~TSkinTrackBar() { TSkinTrackBar::Detach(); }
 
 bool TSkinTrackBar::AttachWindow(HWND wnd, TSkinData* skinData) {
   if (!TSkinControl::AttachWindow(wnd, skinData)) return false;
@@ -25,7 +25,10 @@ bool TSkinTrackBar::AttachWindow(HWND wnd, TSkinData* skinData) {
 void TSkinTrackBar::Detach() {
   parentHook_.reset();
   faceBrush_.Reset();
+  const HWND wnd = Attached() ? Handle() : nullptr;
   TSkinControl::Detach();
+  // The control shows its own look again.
+  if (wnd && IsWindow(wnd)) InvalidateRect(wnd, nullptr, TRUE);
 }
 
 bool TSkinTrackBar::IsOurCustomDraw(LPARAM lParam) const {

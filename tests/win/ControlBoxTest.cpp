@@ -271,11 +271,14 @@ TEST(ControlDialogBoxes, PlainStatusProgressTrackAndGroupWindows) {
     EXPECT_GT(PixelsOf(bar, Rect(right.Right - right.Width() / 3, 0, right.Right, bar.Height()), ink), 5);
     EXPECT_EQ(PixelsOf(bar, Rect(right.Left, 0, right.Left + right.Width() / 3, bar.Height()), ink), 0);
     EXPECT_GT(PixelsOf(ReadScreen(box), Rect(0, 0, 80, 16), Rgb(skin->colors[csButtonText])), 5);
+    // In simple mode the bar's one text runs across the whole bar.
+    SendMessageW(status, SB_SIMPLE, TRUE, 0);
+    SendMessageW(status, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(L"A simple text that runs on and on"));
+    EXPECT_GT(PixelsOf(ReadScreen(status), Rect(120, 0, 400, bar.Height()), ink), 10);
     form.Detach();
     for (HWND w : {status, progress, track, box}) EXPECT_EQ(WindowSkinners().Find(w), nullptr);
   }
-  // The track bar draws its own thumb again once its parent is given back.
-  InvalidateRect(track, nullptr, TRUE);
+  // Unskinned, the track bar draws its own thumb again at once.
   EXPECT_GT(ThumbMismatch(*skin, track), 0);
   DestroyWindow(dialog);
   testing::Pump();
