@@ -17,7 +17,7 @@ TGroupBoxLayout LayOutGroupBox(TPoint client, TPoint measured, int format) {
   if (measured.X <= 0) return layout;
   // The caption never leaves the frame's top line.
   const int room = std::max(width - 2 * Indent, 0);
-  const int textWidth = std::min(measured.X + 2 * Gap, room);
+  const int textWidth = measured.X > room - 2 * Gap ? room : measured.X + 2 * Gap;
   int left = Indent;
   if (format == 1) left = Indent + (room - textWidth) / 2;
   if (format == 2) left = Indent + room - textWidth;

@@ -63,7 +63,9 @@ std::vector<TStatusPanelView> TSkinStatusBar::Panels() const {
     return {simple};
   }
   const int count = static_cast<int>(SendMessageW(wnd, SB_GETPARTS, 0, 0));
-  for (int i = 0; i < std::min(count, 256); ++i) panels.push_back(PanelFromSystemText(i, SystemText(wnd, i, flags), flags));
+  // The system bar holds at most 256 parts.
+  for (int i = 0; i < std::min(count, 256); ++i)
+    panels.push_back(PanelFromSystemText(i, SystemText(wnd, i, flags), flags));
   return PlanStatusPanels(false, {}, std::move(panels));
 }
 
