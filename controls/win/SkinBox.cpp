@@ -40,9 +40,7 @@ bool TSkinBox::BeforeMessage(TMessage& m) {
   // double-buffered framework box) or fills it with the system face (a plain
   // one); the face of the skin belongs there.
   if (m.Msg == WM_ERASEBKGND && (groupBox_ || !Control())) {
-    RECT client{};
-    GetClientRect(Handle(), &client);
-    FillBackground(reinterpret_cast<HDC>(m.WParam), {client.left, client.top, client.right, client.bottom});
+    EraseInside(reinterpret_cast<HDC>(m.WParam));
     m.Result = 1;
     return false;
   }
@@ -80,6 +78,24 @@ void TSkinBox::AfterMessage(TMessage& m) {
 }
 
 void TSkinBox::Paint(HDC, const TRect&) {}
+
+void TSkinBox::EraseInside(HDC dc) {
+  RECT client{};
+  if (!dc || !GetClientRect(Handle(), &client)) return;
+  const int saved = SaveDC(dc);
+  // A plain box's contents are its siblings, and nothing clips them out of
+  // its DC: erasing over them would wipe them until they repaint.
+  if (!Control()) {
+    for (HWND s = GetWindow(Handle(), GW_HWNDFIRST); s; s = GetWindow(s, GW_HWNDNEXT)) {
+      RECT r{};
+      if (s == Handle() || !IsWindowVisible(s) || !GetWindowRect(s, &r)) continue;
+      MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&r), 2);
+      ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+    }
+  }
+  FillBackground(dc, {client.left, client.top, client.right, client.bottom});
+  RestoreDC(dc, saved);
+}
 
 void TSkinBox::PaintPlainGroupBox(HDC dc) {
   const TSkinData* skin = SkinData();

@@ -22,6 +22,8 @@ public:
 
 private:
   void PaintPlainGroupBox(HDC dc);
+  // The inside in the skin's face colour, around whatever lies on it.
+  void EraseInside(HDC dc);
   bool groupBox_ = false;  // a framework group box whose font colour is ours
   TColor savedFontColor_ = 0;
   bool savedParentFont_ = true;

@@ -81,7 +81,8 @@ protected:
     form->SetBounds(40, 40, 420, 300);
     status = Add<TStatusBar>(form, {0, 0, 0, 0});
     status->SetPanels({{"", 90, pbLowered}, {"", 90, pbRaised}, {"", 90, pbNone}});
-    panel = Add<TPanel>(form, {0, 0, 420, 60});
+    toolBar = Add<TToolBar>(form, {});
+    panel = Add<TPanel>(form, {0, 180, 220, 225});
     progress = Add<TProgressBar>(panel, {10, 10, 210, 28});
     track = Add<TTrackBar>(form, {10, 70, 210, 110});
     Add<TGroupBox>(form, {230, 70, 380, 170})->SetCaption("Group");
@@ -109,6 +110,7 @@ protected:
   TPanel* panel = nullptr;
   TProgressBar* progress = nullptr;
   TTrackBar* track = nullptr;
+  TToolBar* toolBar = nullptr;
   std::unique_ptr<TWinSkinForm> skinner;
 };
 
@@ -117,6 +119,7 @@ TEST_F(ControlBoxes, StatusBarImagePanelsBevelPanelsAndSimpleText) {
   ASSERT_EQ(skinner->ControlSkinners().size(), 5u);
   EXPECT_EQ(SkinFrameworkBoxes(*skinner, *form, skin.get()), 0);
   EXPECT_FALSE(status->SizeGrip());
+  EXPECT_TRUE(toolBar->Flat());
   const HWND bar = status->Handle();
   const int w = status->Width(), h = status->Height();
   TBitmap expected(w, h);
@@ -240,6 +243,7 @@ TEST(ControlDialogBoxes, PlainStatusProgressTrackAndGroupWindows) {
   HWND progress = child(PROGRESS_CLASSW, L"", 0, 10, 10, 200, 18);
   HWND track = child(TRACKBAR_CLASSW, L"", TBS_AUTOTICKS, 10, 40, 200, 40);
   HWND box = child(L"Button", L"Choices", BS_GROUPBOX, 230, 10, 150, 100);
+  HWND inside = child(L"Static", L"Inside the box", 0, 240, 40, 120, 20);
   SetForegroundWindow(dialog);
   {
     TWinSkinForm form(skin.get());
@@ -255,6 +259,9 @@ TEST(ControlDialogBoxes, PlainStatusProgressTrackAndGroupWindows) {
     EXPECT_GT(PixelsOf(bar, Rect(right.Right - right.Width() / 3, 0, right.Right, bar.Height()), ink), 5);
     EXPECT_EQ(PixelsOf(bar, Rect(right.Left, 0, right.Left + right.Width() / 3, bar.Height()), ink), 0);
     EXPECT_GT(PixelsOf(ReadScreen(box), Rect(0, 0, 80, 16), Rgb(skin->colors[csButtonText])), 5);
+    // The box repainted alone leaves what lies on it alone.
+    RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    EXPECT_LT(PixelsOf(ReadScreen(inside), Rect(0, 0, 120, 20), Rgb(skin->colors[csButtonFace])), 120 * 20);
     // In simple mode the bar's one text runs across the whole bar.
     SendMessageW(status, SB_SIMPLE, TRUE, 0);
     SendMessageW(status, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(L"A simple text that runs on and on"));
