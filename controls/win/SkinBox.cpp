@@ -4,6 +4,7 @@
 #include "controls/GroupBoxLayout.h"
 #include "host/win/Graphics.h"
 #include "host/win/StdCtrls.h"
+#include "paint/win/GdiHandles.h"
 #include "skinmodel/WinSkinData.h"
 
 namespace pelorin {
@@ -36,9 +37,8 @@ void TSkinBox::Detach() {
 }
 
 bool TSkinBox::BeforeMessage(TMessage& m) {
-  // A group box's own erase leaves its inside to whatever was there (a
-  // double-buffered framework box) or fills it with the system face (a plain
-  // one); the face of the skin belongs there.
+  // A group box's own erase leaves its inside as it was; the face of the
+  // skin belongs there.
   if (m.Msg == WM_ERASEBKGND && (groupBox_ || !Control())) {
     EraseInside(reinterpret_cast<HDC>(m.WParam));
     m.Result = 1;
@@ -104,7 +104,7 @@ void TSkinBox::PaintPlainGroupBox(HDC dc) {
   RECT client{};
   GetClientRect(Handle(), &client);
   auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
-  HGDIOBJ oldFont = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+  const TSelectGuard fontGuard(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
   const std::wstring& text = Caption();
   RECT m{0, 0, 0, 0};
   DrawTextW(dc, text.empty() ? L" " : text.c_str(), text.empty() ? 1 : static_cast<int>(text.size()), &m,
@@ -118,17 +118,13 @@ void TSkinBox::PaintPlainGroupBox(HDC dc) {
   DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
   if (!layout.Caption.IsEmpty()) {
     RECT caption{layout.Caption.Left, layout.Caption.Top, layout.Caption.Right, layout.Caption.Bottom};
-    HBRUSH face = CreateSolidBrush(ToColorRef(skin->colors[csButtonFace]));
-    if (face) {
-      FillRect(dc, &caption, face);
-      DeleteObject(face);
-    }
+    const TGdiObject<HBRUSH> face(CreateSolidBrush(ToColorRef(skin->colors[csButtonFace])));
+    if (face) FillRect(dc, &caption, face.Get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, Enabled() ? ToColorRef(skin->colors[csButtonText]) : GetSysColor(COLOR_BTNSHADOW));
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &caption,
               DT_SINGLELINE | DT_CENTER | DT_END_ELLIPSIS);
   }
-  SelectObject(dc, oldFont);
 }
 
 }  // namespace pelorin

@@ -9,6 +9,7 @@
 #include "host/win/platform/WideText.h"
 #include "paint/DrawElement.h"
 #include "paint/SkinPaint.h"
+#include "paint/win/GdiHandles.h"
 #include "skinmodel/WinSkinData.h"
 
 namespace pelorin {
@@ -81,7 +82,7 @@ void TSkinStatusBar::Paint(HDC dc, const TRect& rect) {
   HDC bdc = BufferDC();
   if (!bdc) return;
   auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
-  HGDIOBJ oldFont = SelectObject(bdc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+  const TSelectGuard fontGuard(bdc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
   TColor text = Control() ? Control()->Font().Color() : static_cast<TColor>(clBtnText);
   if (skin->StatusBarEdge) text = skin->StatusBarEdge->NormalColour;
   SetTextColor(bdc, ToColorRef(text));
@@ -101,7 +102,6 @@ void TSkinStatusBar::Paint(HDC dc, const TRect& rect) {
     }
   }
   SetBkMode(bdc, OPAQUE);
-  SelectObject(bdc, oldFont);
   BlitBuffer(dc, rect);
 }
 
@@ -117,17 +117,16 @@ void TSkinStatusBar::DrawBevelPanel(HDC dc, const TRect& rect, const TStatusPane
   TRect inner = rect;
   if (panel.Frame != pfFlat) {
     const auto [top, bottom] = BevelColors(panel.Frame);
-    HPEN topPen = CreatePen(PS_SOLID, 1, top), bottomPen = CreatePen(PS_SOLID, 1, bottom);
-    HGDIOBJ old = SelectObject(dc, topPen);
-    MoveToEx(dc, rect.Left, rect.Bottom - 1, nullptr);
-    LineTo(dc, rect.Left, rect.Top);
-    LineTo(dc, rect.Right - 1, rect.Top);
-    SelectObject(dc, bottomPen);
+    const TGdiObject<HPEN> topPen(CreatePen(PS_SOLID, 1, top)), bottomPen(CreatePen(PS_SOLID, 1, bottom));
+    {
+      const TSelectGuard upper(dc, topPen.Get());
+      MoveToEx(dc, rect.Left, rect.Bottom - 1, nullptr);
+      LineTo(dc, rect.Left, rect.Top);
+      LineTo(dc, rect.Right - 1, rect.Top);
+    }
+    const TSelectGuard lower(dc, bottomPen.Get());
     LineTo(dc, rect.Right - 1, rect.Bottom - 1);
     LineTo(dc, rect.Left - 1, rect.Bottom - 1);
-    SelectObject(dc, old);
-    DeleteObject(topPen);
-    DeleteObject(bottomPen);
     inner = rect.Inflate(-1, -1);
   }
   DrawPanelText(dc, inner, panel);
