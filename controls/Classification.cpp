@@ -101,7 +101,9 @@ TSkinnerKind ButtonKind(uint32_t style) {
     case 0x4:  // radio button
     case 0x9:  // auto radio button
       return K::RadioButton;
-    default:  // group box, owner draw, split buttons, command links
+    case 0x7:  // group box: its frame and caption in the skin's colours
+      return K::Box;
+    default:  // owner draw, split buttons, command links
       return K::None;
   }
 }
@@ -153,6 +155,11 @@ TChildChoice ClassifyChildWindow(std::string_view lowerName, uint32_t style, boo
   }
   if (lowerName == "systabcontrol32") return {(style & 0x2000) != 0x2000 ? K::Tab : K::None};
   if (lowerName == "edit") return {K::Edit};
+  // The common controls that draw from the skin as well.
+  if (lowerName == "msctls_statusbar32") return {K::StatusBar};
+  if (lowerName == "msctls_progress32") return {K::Progress};
+  if (lowerName == "msctls_trackbar32") return {K::TrackBar};
+  if (lowerName == "msctls_updown32") return {K::UpDown};
   return {};
 }
 

@@ -3,11 +3,15 @@
 #include <memory>
 
 #include "controls/Classification.h"
+#include "controls/win/SkinBox.h"
 #include "controls/win/SkinButton.h"
 #include "controls/win/SkinCheckRadio.h"
 #include "controls/win/SkinCombo.h"
 #include "controls/win/SkinEdit.h"
 #include "controls/win/SkinGlyphButtons.h"
+#include "controls/win/SkinProgress.h"
+#include "controls/win/SkinStatusBar.h"
+#include "controls/win/SkinTrackBar.h"
 #include "controls/win/SkinUpDown.h"
 #include "host/win/Buttons.h"
 #include "host/win/ComCtrls.h"
@@ -112,6 +116,25 @@ int AttachByKind(TControlSkinnerHost& host, TComponent* c, K kind, TSkinData* sk
       return AdoptControl<TSkinComBox>(host, win, skin, false);
     case K::Edit:
       return AdoptControl<TSkinEdit>(host, win, skin, false);
+    case K::Box:
+      return AdoptControl<TSkinBox>(host, win, skin, true);
+    case K::RadioGroup: {
+      int count = AdoptControl<TSkinBox>(host, win, skin, true);
+      // Its buttons, when they are radio buttons without a skinner yet.
+      for (int i = 0; i < win->ControlCount(); ++i)
+        if (auto* radio = dynamic_cast<TRadioButton*>(win->Controls(i)))
+          count += AdoptControl<TSkinRadioButton>(host, radio, skin, true);
+      return count;
+    }
+    case K::StatusBar:
+      // The skin draws no grip; turning it off makes the window anew, so first.
+      static_cast<TStatusBar*>(c)->SetSizeGrip(false);
+      return AdoptControl<TSkinStatusBar>(host, win, skin, false);
+    case K::Progress:
+      return AdoptControl<TSkinProgress>(host, win, skin, false);
+    case K::TrackBar:
+      // Recoloured, so the system's channel and tics sit on the skin's face.
+      return AdoptControl<TSkinTrackBar>(host, win, skin, true);
     case K::FlatToolBar:
       static_cast<TToolBar*>(c)->SetFlat(true);
       return 0;
@@ -169,6 +192,16 @@ bool AttachChildWindow(TControlSkinnerHost& host, HWND child, TSkinData* skin) {
       return AdoptWindow<TSkinComBox>(host, target, skin) != 0;
     case K::Edit:
       return AdoptWindow<TSkinEdit>(host, target, skin) != 0;
+    case K::UpDown:
+      return AdoptWindow<TSkinUpDown>(host, target, skin) != 0;
+    case K::Box:
+      return AdoptWindow<TSkinBox>(host, target, skin) != 0;
+    case K::StatusBar:
+      return AdoptWindow<TSkinStatusBar>(host, target, skin) != 0;
+    case K::Progress:
+      return AdoptWindow<TSkinProgress>(host, target, skin) != 0;
+    case K::TrackBar:
+      return AdoptWindow<TSkinTrackBar>(host, target, skin) != 0;
     default:
       return false;
   }

@@ -58,6 +58,9 @@ TTrackBar::TTrackBar(TComponent* owner) : TRangeControl(owner) {
   height_ = 45;
   max_ = 10;
   tabStop_ = true;
+  // The bar's background is the face of the window it sits on.
+  color_ = clBtnFace;
+  brush_.SetColor(color_);
 }
 
 void TTrackBar::SetOrientation(TTrackBarOrientation o) {
@@ -137,7 +140,23 @@ void TStatusBar::SetPanels(std::vector<TStatusPanel> panels) {
 
 void TStatusBar::SetPanelText(int index, const std::string& text) {
   panels_.at(static_cast<size_t>(index)).Text = text;
-  if (handle_) SendMessageW(handle_, SB_SETTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(Utf8ToWide(text).c_str()));
+  if (handle_) PushPanelText(index);
+}
+
+void TStatusBar::PushPanelText(int index) {
+  // The system bar shows the bevel by drawing flags and the alignment by
+  // leading tabs (one centres, two put the text on the right).
+  const TStatusPanel& panel = panels_.at(static_cast<size_t>(index));
+  const WPARAM bevel = panel.Bevel == pbNone ? SBT_NOBORDERS : panel.Bevel == pbRaised ? SBT_POPOUT : 0;
+  const std::wstring tabs = panel.Alignment == taCenter ? L"\t" : panel.Alignment == taRightJustify ? L"\t\t" : L"";
+  const std::wstring text = tabs + Utf8ToWide(panel.Text);
+  SendMessageW(handle_, SB_SETTEXTW, static_cast<WPARAM>(index) | bevel, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void TStatusBar::SetSimpleText(const std::string& text) {
+  simpleText_ = text;
+  if (handle_)
+    SendMessageW(handle_, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(Utf8ToWide(text).c_str()));
 }
 
 void TStatusBar::SetSizeGrip(bool v) {
@@ -148,7 +167,7 @@ void TStatusBar::SetSizeGrip(bool v) {
 
 void TStatusBar::SetSimplePanel(bool v) {
   simplePanel_ = v;
-  if (handle_) SendMessageW(handle_, SB_SIMPLE, v, 0);
+  if (handle_) SendMessageW(handle_, SB_SIMPLE, v || panels_.empty(), 0);
 }
 
 void TStatusBar::CreateParams(TCreateParams& p) {
@@ -164,10 +183,11 @@ void TStatusBar::CreateWindowHandle() {
   for (const TStatusPanel& panel : panels_) edges.push_back(x += std::max(panel.Width, 0));
   if (!edges.empty()) {
     SendMessageW(handle_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
-    for (size_t i = 0; i < panels_.size(); ++i)
-      SendMessageW(handle_, SB_SETTEXTW, i, reinterpret_cast<LPARAM>(Utf8ToWide(panels_[i].Text).c_str()));
+    for (size_t i = 0; i < panels_.size(); ++i) PushPanelText(static_cast<int>(i));
   }
-  SendMessageW(handle_, SB_SIMPLE, simplePanel_, 0);
+  // Without panels the system bar shows its simple text too.
+  SendMessageW(handle_, SB_SIMPLE, simplePanel_ || panels_.empty(), 0);
+  SendMessageW(handle_, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(Utf8ToWide(simpleText_).c_str()));
 }
 
 // --- TToolBar ---

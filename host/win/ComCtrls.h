@@ -83,9 +83,13 @@ protected:
   int ReadPosition() const override;
 };
 
+enum TStatusPanelBevel { pbNone, pbLowered, pbRaised };
+
 struct TStatusPanel {
   std::string Text;
   int Width = 50;
+  TStatusPanelBevel Bevel = pbLowered;
+  TAlignment Alignment = taLeftJustify;
 };
 
 class TStatusBar : public TWinControl {
@@ -101,13 +105,18 @@ public:
   void SetSizeGrip(bool v);
   bool SimplePanel() const { return simplePanel_; }
   void SetSimplePanel(bool v);
+  // The text of the one panel shown while SimplePanel is set or there are no panels.
+  const std::string& SimpleText() const { return simpleText_; }
+  void SetSimpleText(const std::string& text);
 
 protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWindowHandle() override;
 
 private:
+  void PushPanelText(int index);
   std::vector<TStatusPanel> panels_;
+  std::string simpleText_;
   bool sizeGrip_ = true, simplePanel_ = false;
 };
 

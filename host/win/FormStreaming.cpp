@@ -272,6 +272,8 @@ void TStatusBar::DefineProperties(TFiler& f) {
   TControl::DefineProperties(f);
   f.DefineBoolean("SizeGrip", [this] { return sizeGrip_; }, [this](bool v) { SetSizeGrip(v); }, true);
   f.DefineBoolean("SimplePanel", [this] { return simplePanel_; }, [this](bool v) { SetSimplePanel(v); }, false);
+  f.DefineString("SimpleText", [this] { return simpleText_; }, [this](const std::string& v) { SetSimpleText(v); },
+                 std::string());
   // Panels as "text|width" lines.
   f.DefineStrings(
       "PanelTexts",

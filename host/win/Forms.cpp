@@ -350,7 +350,7 @@ void TCustomForm::DefaultHandler(TMessage& m) {
   TScrollingWinControl::DefaultHandler(m);
 }
 
-TFrame::TFrame(TComponent* owner) : TScrollingWinControl(owner) {
+TCustomFrame::TCustomFrame(TComponent* owner) : TScrollingWinControl(owner) {
   color_ = clBtnFace;
   brush_.SetColor(color_);
   width_ = 320;

@@ -95,10 +95,17 @@ public:
   std::string ClassName() const override { return "TForm"; }
 };
 
-// A reusable group of controls placed on a form like a panel.
-class TFrame : public TScrollingWinControl {
+// A reusable group of controls placed on a form like a panel; it owns its
+// own components, so whoever walks a form's components walks into it too.
+class TCustomFrame : public TScrollingWinControl {
 public:
-  explicit TFrame(TComponent* owner);
+  explicit TCustomFrame(TComponent* owner);
+  std::string ClassName() const override { return "TCustomFrame"; }
+};
+
+class TFrame : public TCustomFrame {
+public:
+  explicit TFrame(TComponent* owner) : TCustomFrame(owner) {}
   std::string ClassName() const override { return "TFrame"; }
 };
 

@@ -108,7 +108,7 @@ TEST(Classification, StylesAndTagsOfUnknownControls) {
 TEST(Classification, ChildWindowsByClassAndStyle) {
   const std::pair<uint32_t, K> buttons[] = {
       {0x0, K::Button},   {0x1, K::Button},      {0x2, K::CheckBox}, {0x3, K::CheckBox},    {0x5, K::CheckBox},
-      {0x6, K::CheckBox}, {0x4, K::RadioButton}, {0x9, K::RadioButton}, {0x7, K::None},  // group box
+      {0x6, K::CheckBox}, {0x4, K::RadioButton}, {0x9, K::RadioButton}, {0x7, K::Box},
       {0xB, K::None},  // owner draw: the program draws it
       {0xC, K::None},     {0xE, K::None},  // split button, command link
   };
@@ -124,6 +124,7 @@ TEST(Classification, ChildWindowsByClassAndStyle) {
   EXPECT_EQ(ClassifyChildWindow("systabcontrol32", 0x2000, false).Kind, K::None);  // owner-drawn tabs
   EXPECT_EQ(ClassifyChildWindow("systabcontrol32", 0, false).Kind, K::Tab);
   EXPECT_EQ(ClassifyChildWindow("edit", 0, false).Kind, K::Edit);
+  EXPECT_EQ(ClassifyChildWindow("msctls_trackbar32", 0, false).Kind, K::TrackBar);
   EXPECT_EQ(ClassifyChildWindow("static", 0, false).Kind, K::None);
 }
 
