@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <initializer_list>
+
 #include "PlainIds.h"
 
 namespace plain {
@@ -43,7 +45,7 @@ void FillDialog(HWND dlg) {
     TCITEMW item{};
     item.mask = TCIF_TEXT;
     item.pszText = const_cast<wchar_t*>(text);
-    TabCtrl_InsertItem(tab, TabCtrl_GetItemCount(tab), &item);
+    SendMessageW(tab, TCM_INSERTITEMW, SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0), reinterpret_cast<LPARAM>(&item));
   }
   HWND list = GetDlgItem(dlg, IDC_LISTVIEW);
   const wchar_t* columns[] = {L"Name", L"Size"};
@@ -52,7 +54,7 @@ void FillDialog(HWND dlg) {
     col.mask = LVCF_TEXT | LVCF_WIDTH;
     col.cx = 90 - 30 * c;
     col.pszText = const_cast<wchar_t*>(columns[c]);
-    ListView_InsertColumn(list, c, &col);
+    SendMessageW(list, LVM_INSERTCOLUMNW, c, reinterpret_cast<LPARAM>(&col));
   }
   for (int i = 0; i < 8; ++i) {
     wchar_t text[16];
@@ -61,18 +63,18 @@ void FillDialog(HWND dlg) {
     item.mask = LVIF_TEXT;
     item.iItem = i;
     item.pszText = text;
-    ListView_InsertItem(list, &item);
+    SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
   }
   HWND tree = GetDlgItem(dlg, IDC_TREE);
   TVINSERTSTRUCTW ins{};
   ins.hInsertAfter = TVI_LAST;
   ins.item.mask = TVIF_TEXT;
   ins.item.pszText = const_cast<wchar_t*>(L"Root");
-  HTREEITEM root = TreeView_InsertItem(tree, &ins);
+  auto root = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&ins)));
   ins.hParent = root;
   for (const wchar_t* text : {L"Leaf one", L"Leaf two"}) {
     ins.item.pszText = const_cast<wchar_t*>(text);
-    TreeView_InsertItem(tree, &ins);
+    SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&ins));
   }
   TreeView_Expand(tree, root, TVE_EXPAND);
   SendDlgItemMessageW(dlg, IDC_STATUS, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(L"Status bar"));
@@ -135,7 +137,7 @@ HWND CreateMainWindow(HINSTANCE instance, TCommandHandler onCommand) {
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = MainProc;
   wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // the arrow
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = kMainClass;
   RegisterClassExW(&wc);  // a second window of the class finds it registered
@@ -149,7 +151,12 @@ INT_PTR ShowControlsDialog(HWND owner) {
 
 HWND OpenControlsDialog(HWND owner) {
   HWND dlg = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_CONTROLS), owner, DialogProc, 1);
-  if (dlg) ShowWindow(dlg, SW_SHOW);
+  if (!dlg) return nullptr;
+  // Beside the owner, so that both show.
+  RECT r{};
+  GetWindowRect(owner, &r);
+  SetWindowPos(dlg, nullptr, r.right - 40, r.top + 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(dlg, SW_SHOW);
   return dlg;
 }
 
