@@ -29,10 +29,11 @@ done
 cd "$dir/app"
 bash -eu build.sh
 test -f build/app.exe
-# The header came from the prefix, not from the library's source tree.
-deps=$(ninja -C build -t deps)
-grep -q "$dir/prefix/include/pelorin/Skin.h" <<<"$deps"
-if grep -q "$top/pelorin/" <<<"$deps"; then
-  echo "the program was built with the source tree's headers" >&2
-  exit 1
-fi
+# The header came from the prefix, not from the library's source tree (paths
+# in the deps may be relative to the build folder when ccache rewrites them).
+header=$(ninja -C build -t deps | awk '/pelorin\/Skin\.h$/ { print $1; exit }')
+[ -n "$header" ] || { echo "the program did not include pelorin/Skin.h" >&2; exit 1; }
+case $(cd build && realpath "$header") in
+  "$(realpath "$dir/prefix")"/*) ;;
+  *) echo "pelorin/Skin.h came from $header, not from the installed prefix" >&2; exit 1 ;;
+esac
