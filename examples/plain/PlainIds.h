@@ -34,4 +34,3 @@
 #define IDC_UPDOWN 1017
 #define IDC_UPDOWN_EDIT 1018
 #define IDC_LABEL 1019
-#define IDC_LATE 1020

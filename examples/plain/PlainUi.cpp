@@ -159,9 +159,4 @@ HWND OpenControlsDialog(HWND owner) {
   ShowWindow(dlg, SW_SHOW);
   return dlg;
 }
-
-HWND AddLateButton(HWND dialog) {
-  return Child(dialog, L"BUTTON", L"Late", BS_PUSHBUTTON, 10, 200, 80, 24, IDC_LATE);
-}
-
 }  // namespace plain

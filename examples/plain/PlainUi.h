@@ -17,7 +17,5 @@ HWND CreateMainWindow(HINSTANCE instance, TCommandHandler onCommand = nullptr);
 // The dialog of every control: modal (returns what EndDialog got) or modeless.
 INT_PTR ShowControlsDialog(HWND owner);
 HWND OpenControlsDialog(HWND owner);
-// Adds a push button to the dialog after it is shown (a control that comes late).
-HWND AddLateButton(HWND dialog);
 
 }  // namespace plain

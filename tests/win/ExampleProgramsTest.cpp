@@ -1,7 +1,6 @@
 // The plain example and the switcher run as their own processes, as users
 // run them, with and without the common-controls 6 manifest: they come up
-// skinned from the skin they carry, and a skin file that is not there is
-// reported with its reason while the program keeps the system look.
+// skinned from the skin they carry.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -72,23 +71,6 @@ TEST(ExamplePrograms, ComeUpSkinnedWithAndWithoutCommonControls6) {
     }
     EXPECT_TRUE(program.CloseAndEnd(main));
   }
-}
-
-TEST(ExamplePrograms, AMissingSkinIsReportedAndTheProgramKeepsTheSystemLook) {
-  TProgram program("plain/plain", L"Z:\\no\\such\\skin.skn");
-  ASSERT_TRUE(program.Started());
-  HWND box = WaitForWindow(L"#32770", L"The skin is not used");
-  ASSERT_TRUE(box);
-  wchar_t text[300] = L"";
-  GetWindowTextW(GetDlgItem(box, 0xFFFF), text, 300);
-  EXPECT_NE(std::wstring(text).find(L"skin.skn: the file does not exist"), std::wstring::npos);
-  PostMessageW(box, WM_COMMAND, IDOK, 0);
-  HWND main = WaitForWindow(L"PelorinPlainMain", nullptr);
-  ASSERT_TRUE(main);
-  PumpFor(400);  // a late skin would have come by now
-  EXPECT_FALSE(Skinned(main));
-  EXPECT_NE(GetWindowLongPtrW(main, GWL_STYLE) & WS_SYSMENU, 0);
-  EXPECT_TRUE(program.CloseAndEnd(main));
 }
 
 }  // namespace

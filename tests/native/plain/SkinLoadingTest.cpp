@@ -1,6 +1,5 @@
-// The plain entry point's window-free steps: reading a skin file, checking
-// bytes before they replace a running skin, which open windows are taken,
-// and how errors name their source.
+// The plain entry point's window-free steps: reading a skin file and checking
+// bytes before they replace a running skin.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -39,7 +38,10 @@ TEST(PlainSkinFile, ReadsWholeFilesAndNamesEachFailure) {
 
 TEST(PlainSkinCheck, WholeSkinsPassAndEveryFaultHasItsReasonWithoutAMessageBox) {
   TMessageLog boxes;
-  EXPECT_FALSE(CheckSkinBytes(GoodSkin(), "good"));
+  TBytes bytes = GoodSkin();
+  const TSkinSource copied = TSkinSource::Memory(bytes.data(), bytes.size());
+  bytes.assign(bytes.size(), 0);  // the source holds its own copy
+  EXPECT_FALSE(CheckSkinBytes(copied.Bytes(), copied.Describe()));
 
   const TSkinError refused = CheckSkinBytes(PackedContainer(31, "", {}, ""), "old.skn");
   EXPECT_EQ(refused.Code, TSkinErrorCode::Refused);
@@ -59,29 +61,6 @@ TEST(PlainSkinCheck, WholeSkinsPassAndEveryFaultHasItsReasonWithoutAMessageBox) 
   EXPECT_TRUE(boxes.texts.empty());
   ShowMessageBox("after");
   EXPECT_EQ(boxes.texts, std::vector<std::string>{"after"});
-}
-
-TEST(PlainSkinStart, TakesVisibleCaptionedWindowsAndDialogsOnly) {
-  constexpr uint32_t visible = 0x10000000, child = 0x40000000, caption = 0x00C00000, popup = 0x80000000;
-  EXPECT_TRUE(TakenAtStart("MyMain", visible | caption));
-  EXPECT_TRUE(TakenAtStart("#32770", visible | popup));
-  EXPECT_FALSE(TakenAtStart("MyMain", caption));                       // hidden: taken when activated
-  EXPECT_FALSE(TakenAtStart("tooltips_class32", visible | popup));     // captionless popup
-  EXPECT_FALSE(TakenAtStart("MyMain", visible | caption | child));
-  EXPECT_FALSE(TakenAtStart("MyMain", visible | 0x00800000));          // a border is not a caption
-}
-
-TEST(PlainSkinSource, NamesItsOriginAndCopiesMemory) {
-  std::vector<uint8_t> data = {1, 2, 3};
-  const TSkinSource memory = TSkinSource::Memory(data.data(), data.size());
-  data[0] = 9;
-  EXPECT_EQ(memory.Bytes(), (std::vector<uint8_t>{1, 2, 3}));
-  EXPECT_EQ(memory.Describe(), "memory (3 bytes)");
-  EXPECT_TRUE(TSkinSource::Memory(nullptr, 5).Bytes().empty());
-  EXPECT_EQ(TSkinSource::Resource(nullptr, 110).Describe(), "resource 110");
-  EXPECT_EQ(TSkinSource::Resource(nullptr, L"SKIN\u00e9").Describe(), "resource SKIN?");
-  EXPECT_EQ(TSkinSource::File("a/b.skn").Describe(), "a/b.skn");
-  EXPECT_EQ((TSkinError{TSkinErrorCode::NoData, "", "empty"}).Text(), "empty");
 }
 
 }  // namespace
