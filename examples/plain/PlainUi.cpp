@@ -159,4 +159,5 @@ HWND OpenControlsDialog(HWND owner) {
   ShowWindow(dlg, SW_SHOW);
   return dlg;
 }
+
 }  // namespace plain
