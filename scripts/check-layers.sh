@@ -1,13 +1,14 @@
 #!/bin/bash
 # Dependencies between the library's folders run one way:
 #   host <- skinfile <- skinmodel <- paint <- skinbase <- menus, controls <- formframe <- manager
+#   <- pelorin (the plain entry point)
 # (menus and controls are peers: neither includes the other).
 # (skinmodel reaches the manager's portable core only to post its requests).
 # Fails listing every include that points the other way.
 set -u
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
-layers=(host skinfile skinmodel paint skinbase menus controls formframe manager)
+layers=(host skinfile skinmodel paint skinbase menus controls formframe manager pelorin)
 status=0
 for i in "${!layers[@]}"; do
   folder=${layers[$i]}
