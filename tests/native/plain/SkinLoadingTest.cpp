@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "pelorin/SkinLoading.h"
 #include "tests/support/BmpFiles.h"
@@ -18,10 +19,19 @@ TBytes GoodSkin() {
 }
 
 TEST(PlainSkinFile, ReadsWholeFilesAndNamesEachFailure) {
-  const TTempFile good("pelorin_plain_\xC3\xA9t\xC3\xA9.skn", GoodSkin());  // a UTF-8 name
+  // A name outside ASCII, written through a wide path so Windows sees the
+  // same name the UTF-8 text stands for.
+  const std::string name = "pelorin_plain_\xC3\xA9t\xC3\xA9.skn";
+  const auto wide = std::filesystem::temp_directory_path() / std::filesystem::path(std::u8string(name.begin(), name.end()));
+  {
+    const TBytes content = GoodSkin();
+    std::ofstream(wide, std::ios::binary).write(reinterpret_cast<const char*>(content.data()), std::streamsize(content.size()));
+  }
+  const std::u8string utf8 = wide.u8string();
   TSkinBytes bytes;
-  EXPECT_FALSE(ReadSkinFile(good.path, bytes));
+  EXPECT_FALSE(ReadSkinFile(std::string(utf8.begin(), utf8.end()), bytes));
   EXPECT_EQ(bytes, GoodSkin());
+  std::filesystem::remove(wide);
 
   const auto missing = (std::filesystem::temp_directory_path() / "pelorin_plain_missing.skn").string();
   TSkinError error = ReadSkinFile(missing, bytes);
