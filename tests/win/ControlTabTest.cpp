@@ -276,6 +276,9 @@ TEST(ControlDialogTabs, CrowdedStripKeepsItsScrollArrowsUsable) {
     EXPECT_EQ(SkinDialogTabs(host, dialog, skin.get()), 1);  // not the owner-drawn one
     EXPECT_EQ(SkinDialogTabs(host, dialog, skin.get()), 0);  // one skinner per window
     EXPECT_EQ(DifferingPixels(ReadScreen(arrows), before), 0);
+    // A paint of the strip alone (no repaint of the arrows after it) leaves them alone.
+    WindowSkinners().FindAs<TSkinTab>(tab)->PaintNow();
+    EXPECT_EQ(DifferingPixels(ReadScreen(arrows), before), 0);
     // The arrows still scroll the tabs, and the strip follows.
     const TRect first = ItemRect(tab, TCM_GETITEMRECT, 0);
     RECT ar;
