@@ -8,7 +8,7 @@
 
 #include "controls/win/IconCaption.h"
 #include "host/win/Graphics.h"
-#include "paint/win/SkinPaintDC.h"
+#include "paint/SkinPaint.h"
 #include "skinmodel/WinSkinData.h"
 
 namespace pelorin {
@@ -45,10 +45,35 @@ void TSkinTab::PrepareImages() {
 void TSkinTab::ApplySkinChange(TSkinData* skinData) {
   SetSkinDataOnly(skinData);
   PrepareImages();
+  dirty_ = true;
   if (!Attached()) return;
   // Erased too: a skin without tab images leaves the system look, which
   // paints only its tabs over the background.
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+}
+
+namespace {
+// Messages that leave the tabs as they are.
+bool LeavesTabs(UINT msg) {
+  switch (msg) {
+    case WM_PAINT: case WM_ERASEBKGND: case WM_NCPAINT: case WM_PRINTCLIENT: case WM_NCHITTEST: case WM_SETCURSOR:
+    case WM_MOUSEMOVE: case WM_TIMER: case WM_GETFONT: case WM_GETTEXT: case WM_GETTEXTLENGTH: case WM_GETDLGCODE:
+    case WM_CTLCOLORSTATIC: case WM_NOTIFYFORMAT: case WM_QUERYUISTATE:
+    case TCM_GETITEMCOUNT: case TCM_GETCURSEL: case TCM_GETITEMRECT: case TCM_GETITEMA: case TCM_GETITEMW:
+    case TCM_GETIMAGELIST: case TCM_GETROWCOUNT: case TCM_GETCURFOCUS: case TCM_GETTOOLTIPS:
+    case TCM_GETEXTENDEDSTYLE: case TCM_GETUNICODEFORMAT: case TCM_HITTEST:
+      return true;
+    case TCM_ADJUSTRECT:  // a query either way
+      return true;
+    default:
+      return false;
+  }
+}
+}  // namespace
+
+bool TSkinTab::BeforeMessage(TMessage& m) {
+  if (!LeavesTabs(m.Msg)) dirty_ = true;
+  return true;
 }
 
 void TSkinTab::AfterMessage(TMessage& m) {
@@ -60,7 +85,8 @@ void TSkinTab::AfterMessage(TMessage& m) {
   TSkinControl::AfterMessage(m);
 }
 
-void TSkinTab::ComposeStrip(const TRect& strip, HWND wnd) {
+void TSkinTab::ComposeStrip(HWND wnd) {
+  const TRect& strip = strip_;
   const TSkinData& skin = *SkinData();
   const TDataSkinBorder& tab = *skin.Tab;
   lying_.Fill(ColorToRGB(skin.colors[csButtonFace]));
@@ -109,9 +135,9 @@ void TSkinTab::ComposeStrip(const TRect& strip, HWND wnd) {
   GdiFlush();
 }
 
-void TSkinTab::BlitAroundUpDown(HDC dc, const TRect& at, const TBitmap& strip, HWND upDown, TPoint clientOrigin) {
+void TSkinTab::BlitAroundUpDown(HDC dc, TPoint at, const TBitmap& strip, TPoint clientOrigin) {
   RECT ur;
-  const bool clip = upDown && IsWindowVisible(upDown) && GetWindowRect(upDown, &ur);
+  const bool clip = upDown_ && IsWindowVisible(upDown_) && GetWindowRect(upDown_, &ur);
   if (clip) {
     // The arrows are a child window: kept out of the blit, they stay visible.
     MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&ur), 2);
@@ -119,8 +145,45 @@ void TSkinTab::BlitAroundUpDown(HDC dc, const TRect& at, const TBitmap& strip, H
     ExcludeClipRect(dc, ur.left + clientOrigin.X, ur.top + clientOrigin.Y, ur.right + clientOrigin.X,
                     ur.bottom + clientOrigin.Y);
   }
-  BitBlt(dc, at.Left, at.Top, strip.Width(), strip.Height(), static_cast<HDC>(strip.DC()), 0, 0, SRCCOPY);
+  BitBlt(dc, at.X, at.Y, strip.Width(), strip.Height(), static_cast<HDC>(strip.DC()), 0, 0, SRCCOPY);
   if (clip) RestoreDC(dc, -1);
+}
+
+void TSkinTab::BlitPageFrame(HDC dc, TPoint at) {
+  // Only the frame's edges: the page inside stays as the control painted it.
+  auto* source = static_cast<HDC>(frame_.DC());
+  if (!source) return;
+  const int w = frame_.Width(), h = frame_.Height();
+  const TRect m = TabBorderMargins(side_);
+  const int top = std::min(m.Top, h), bottom = std::max(h - m.Bottom, top);
+  const int left = std::min(m.Left, w), right = std::max(w - m.Right, left);
+  const TRect bands[] = {{0, 0, w, top}, {0, bottom, w, h}, {0, top, left, bottom}, {right, top, w, bottom}};
+  for (const TRect& b : bands)
+    if (b.Right > b.Left && b.Bottom > b.Top)
+      BitBlt(dc, at.X + b.Left, at.Y + b.Top, b.Width(), b.Height(), source, b.Left, b.Top, SRCCOPY);
+}
+
+void TSkinTab::Compose(HWND wnd, TPoint client) {
+  GdiFlush();  // blits from the last composition may still be queued
+  RECT display{0, 0, client.X, client.Y};
+  SendMessageW(wnd, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+  page_ = TabPageRect(side_, Rect(display.left, display.top, display.right, display.bottom));
+  strip_ = TabStripRect(side_, Rect(0, 0, client.X, client.Y), page_);
+  const TPoint size = TabStripBufferSize(side_, strip_);
+  lying_.SetSize(size.X, size.Y);
+  if (!lying_.Empty()) {
+    ComposeStrip(wnd);
+    if (side_ == tsLeft || side_ == tsRight) TurnTabStrip(side_, lying_, standing_);
+  }
+  upDown_ = FindWindowExW(wnd, nullptr, UPDOWN_CLASSW, nullptr);
+  frame_.Clear();
+  if (!images_.Border.Empty() && page_.Right > page_.Left && page_.Bottom > page_.Top) {
+    frame_.SetSize(page_.Width(), page_.Height());
+    DrawSkinBorder(frame_, frame_.BoundsRect(), images_.Border, false, 1, 1, TabBorderMargins(side_));
+  }
+  client_ = client;
+  enabledDrawn_ = Enabled();
+  dirty_ = false;
 }
 
 void TSkinTab::Paint(HDC dc, const TRect& rect) {
@@ -132,28 +195,13 @@ void TSkinTab::Paint(HDC dc, const TRect& rect) {
   POINT origin{0, 0};
   if (!GetClientRect(wnd, &cr) || !GetWindowRect(wnd, &wr) || !ClientToScreen(wnd, &origin)) return;
   const TPoint offset{rect.Left + origin.x - wr.left, rect.Top + origin.y - wr.top};
-  const TRect client = Rect(0, 0, cr.right, cr.bottom);
-  RECT display = cr;
-  SendMessageW(wnd, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
-  const TRect page = TabPageRect(side_, Rect(display.left, display.top, display.right, display.bottom));
-  const TRect strip = TabStripRect(side_, client, page);
-  const TPoint size = TabStripBufferSize(side_, strip);
-  if (size.X > 0 && size.Y > 0) {
-    lying_.SetSize(size.X, size.Y);
-    ComposeStrip(strip, wnd);
-    const TBitmap* shown = &lying_;
-    if (side_ == tsLeft || side_ == tsRight) {
-      TurnTabStrip(side_, lying_, standing_);
-      shown = &standing_;
-    }
-    const HWND upDown = FindWindowExW(wnd, nullptr, UPDOWN_CLASSW, nullptr);
-    BlitAroundUpDown(dc, Rect(strip.Left + offset.X, strip.Top + offset.Y, 0, 0), *shown, upDown, offset);
+  const TPoint client{cr.right, cr.bottom};
+  if (dirty_ || client.X != client_.X || client.Y != client_.Y || Enabled() != enabledDrawn_) Compose(wnd, client);
+  if (!lying_.Empty()) {
+    const TBitmap& shown = side_ == tsLeft || side_ == tsRight ? standing_ : lying_;
+    BlitAroundUpDown(dc, {strip_.Left + offset.X, strip_.Top + offset.Y}, shown, offset);
   }
-  if (!images_.Border.Empty()) {
-    // Only the frame's edges: the page inside stays as the control painted it.
-    const TRect at{page.Left + offset.X, page.Top + offset.Y, page.Right + offset.X, page.Bottom + offset.Y};
-    DrawSkinBorder(dc, at, images_.Border, false, 1, 1, TabBorderMargins(side_));
-  }
+  if (!frame_.Empty()) BlitPageFrame(dc, {page_.Left + offset.X, page_.Top + offset.Y});
 }
 
 }  // namespace pelorin

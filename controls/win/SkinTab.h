@@ -12,6 +12,7 @@ class TSkinTab : public TSkinControl {
 public:
   using TSkinControl::TSkinControl;
   bool AttachWindow(HWND wnd, TSkinData* skinData) override;
+  bool BeforeMessage(TMessage& message) override;
   void AfterMessage(TMessage& message) override;
   void Paint(HDC dc, const TRect& rect) override;
   // The images are copies turned for the tabs' side: made again for a new skin.
@@ -23,15 +24,29 @@ public:
   const TTabImages& Images() const { return images_; }
 
 private:
+  // Asks the control for its items and composes the strip and the page
+  // frame for a client area of this size.
+  void Compose(HWND wnd, TPoint client);
   // The strip composed lying down in lying_; the captions drawn on it.
-  void ComposeStrip(const TRect& strip, HWND wnd);
+  void ComposeStrip(HWND wnd);
   // The strip put on dc at 'at', leaving out the scroll arrows' window.
-  void BlitAroundUpDown(HDC dc, const TRect& at, const TBitmap& strip, HWND upDown, TPoint clientOrigin);
+  void BlitAroundUpDown(HDC dc, TPoint at, const TBitmap& strip, TPoint clientOrigin);
+  void BlitPageFrame(HDC dc, TPoint at);
 
   TTabSide side_ = tsTop;
   TTabImages images_;
   TBitmap lying_;
   TBitmap standing_;
+  TBitmap frame_;  // the page frame at the page's size; only its edges are shown
+  // What the last composition is good for: every message except the
+  // control's queries and painting may change the tabs. Asking the control
+  // again at every paint costs more than the paint (each message passes the
+  // window's subclass chain).
+  bool dirty_ = true;
+  bool enabledDrawn_ = true;
+  TPoint client_;
+  TRect page_, strip_;
+  HWND upDown_ = nullptr;
 };
 
 }  // namespace pelorin
