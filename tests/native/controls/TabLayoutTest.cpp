@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "paint/Orientation.h"
-
 namespace pelorin {
 namespace {
 
@@ -89,22 +87,6 @@ TEST(TabLayout, PreparedImagesForEachSide) {
   EXPECT_EQ(TabBorderMargins(tsRight), Rect(4, 4, 5, 4));
 }
 
-TEST(TabLayout, TurningAStripMatchesTheBitmapTurns) {
-  TBitmap lying(7, 3);
-  for (int y = 0; y < 3; ++y)
-    for (int x = 0; x < 7; ++x) lying.SetPixel(x, y, MakeRGB(x * 30, y * 80, 5));
-  for (TTabSide side : {tsLeft, tsRight, tsTop}) {
-    TBitmap turned(lying), standing;
-    if (side == tsLeft) RotateBitmapLeft(turned);
-    if (side == tsRight) RotateBitmapRight(turned);
-    TurnTabStrip(side, lying, standing);
-    ASSERT_EQ(standing.Width(), turned.Width());
-    ASSERT_EQ(standing.Height(), turned.Height());
-    for (int y = 0; y < turned.Height(); ++y)
-      for (int x = 0; x < turned.Width(); ++x) ASSERT_EQ(standing.GetPixel(x, y), turned.GetPixel(x, y)) << x << "," << y;
-  }
-}
-
 // The strip composed lying down and turned: each tab covers its own item
 // rectangle in the control, its outer edge away from the page.
 TEST(TabLayout, ComposedStripPutsEachTabOnItsItem) {
@@ -151,7 +133,7 @@ TEST(TabLayout, ComposedStripPutsEachTabOnItsItem) {
   }
 }
 
-TEST(HeaderLayout, AlignmentGapsIconsAndNarrowItems) {
+TEST(HeaderLayout, AlignmentGapsIconsNarrowItemsAndTabCaptions) {
   const TRect item{100, 0, 200, 20};
   const TPoint text{30, 12};
   // Right: 4 pixels at the right end; left: 4 at the left; centred both ways.
@@ -167,9 +149,7 @@ TEST(HeaderLayout, AlignmentGapsIconsAndNarrowItems) {
   const THeaderItemPlace wide = PlaceHeaderItem(item, 0x0002, {16, 16}, {120, 12});
   EXPECT_EQ(wide.Parts.Icon.X, 104);
   EXPECT_EQ(wide.Parts.Text, Rect(124, 4, 196, 16));
-}
-
-TEST(HeaderLayout, IconCaptionCentredTogether) {
+  // Tab captions: icon and text centred together.
   const TRect r{0, 0, 100, 24};
   TIconCaptionPlace p = PlaceIconCaption(r, {16, 16}, {40, 14});
   EXPECT_EQ(p.Icon, (TPoint{22, 4}));
