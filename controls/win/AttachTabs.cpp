@@ -13,8 +13,6 @@
 namespace pelorin {
 
 namespace {
-bool HasTabImage(const TSkinData* skin) { return skin && !skin->Empty && skin->Tab && !skin->Tab->Bitmap.Empty(); }
-
 bool IsFrameworkTabControl(const TControl& control) {
   const std::string kind = control.ClassName();
   return kind == "TPageControl" || kind == "TTabControl" || kind == "TTabbedNotebook";
@@ -45,7 +43,7 @@ std::vector<HWND> Children(HWND parent) {
 }  // namespace
 
 int SkinFrameworkTabs(TControlSkinnerHost& host, TWinControl& parent, TSkinData* skin) {
-  if (!HasTabImage(skin)) return 0;
+  if (!TSkinTab::SkinHasTabs(skin)) return 0;
   int count = 0;
   for (int i = 0; i < parent.ControlCount(); ++i) {
     auto* control = dynamic_cast<TWinControl*>(parent.Controls(i));
@@ -58,7 +56,7 @@ int SkinFrameworkTabs(TControlSkinnerHost& host, TWinControl& parent, TSkinData*
 }
 
 int SkinDialogTabs(TControlSkinnerHost& host, HWND parent, TSkinData* skin) {
-  if (!HasTabImage(skin)) return 0;
+  if (!TSkinTab::SkinHasTabs(skin)) return 0;
   int count = 0;
   for (HWND child : Children(parent)) {
     // An owner-drawn tab control draws its own tabs.

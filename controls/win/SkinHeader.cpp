@@ -38,7 +38,29 @@ struct TSkinHeader::TItem {
   HBITMAP Bitmap = nullptr;
 };
 
+namespace {
+// Messages that leave the items as they are. A divider drag changes widths
+// on mouse moves, so those count as changes.
+bool LeavesItems(UINT msg) {
+  switch (msg) {
+    case WM_PAINT: case WM_ERASEBKGND: case WM_NCPAINT: case WM_PRINTCLIENT: case WM_NCHITTEST: case WM_SETCURSOR:
+    case WM_TIMER: case WM_GETFONT: case WM_GETTEXT: case WM_GETTEXTLENGTH: case WM_NOTIFYFORMAT:
+    case HDM_GETITEMCOUNT: case HDM_GETITEMRECT: case HDM_GETITEMA: case HDM_GETITEMW: case HDM_GETIMAGELIST:
+    case HDM_HITTEST: case HDM_GETORDERARRAY: case HDM_GETUNICODEFORMAT: case HDM_GETBITMAPMARGIN:
+      return true;
+    default:
+      return false;
+  }
+}
+}  // namespace
+
+void TSkinHeader::ApplySkinChange(TSkinData* skinData) {
+  dirty_ = true;
+  TSkinControl::ApplySkinChange(skinData);
+}
+
 bool TSkinHeader::BeforeMessage(TMessage& m) {
+  if (!LeavesItems(m.Msg)) dirty_ = true;
   // The items cover everything: an erase would only flicker.
   if (m.Msg == WM_ERASEBKGND && HeaderImage(SkinData())) {
     m.Result = 1;
@@ -105,6 +127,19 @@ void TSkinHeader::Paint(HDC dc, const TRect& rect) {
   POINT origin{0, 0};
   if (!GetClientRect(wnd, &cr) || !GetWindowRect(wnd, &wr) || !ClientToScreen(wnd, &origin)) return;
   if (cr.right <= 0 || cr.bottom <= 0) return;
+  const TPoint at{rect.Left + origin.x - wr.left, rect.Top + origin.y - wr.top};
+  // Asking the control again costs more than the paint (each message passes
+  // the window's subclass chain): unchanged items are blitted as composed.
+  if (!dirty_ && work_.Width() == cr.right && work_.Height() == cr.bottom && enabledDrawn_ == Enabled()) {
+    BitBlt(dc, at.X, at.Y, cr.right, cr.bottom, static_cast<HDC>(work_.DC()), 0, 0, SRCCOPY);
+    return;
+  }
+  Compose(wnd, *image, cr.right, cr.bottom);
+  BitBlt(dc, at.X, at.Y, cr.right, cr.bottom, static_cast<HDC>(work_.DC()), 0, 0, SRCCOPY);
+}
+
+void TSkinHeader::Compose(HWND wnd, const TDataSkinObject& image, int width, int height) {
+  const RECT cr{0, 0, width, height};
   work_.SetSize(cr.right, cr.bottom);
   GdiFlush();  // the last paint's text may still be queued on work_
   const int count = static_cast<int>(SendMessageW(wnd, HDM_GETITEMCOUNT, 0, 0));
@@ -117,19 +152,19 @@ void TSkinHeader::Paint(HDC dc, const TRect& rect) {
     if (ir.right <= ir.left || ir.left >= cr.right) continue;  // hidden or scrolled away
     DrawHeaderItem(wnd, Rect(ir.left, 0, ir.right, cr.bottom), i, items.emplace_back());
   }
-  if (cr.right > maxRight) DrawElement(work_, Rect(maxRight, 0, cr.right, cr.bottom), *image, 1);
+  if (cr.right > maxRight) DrawElement(work_, Rect(maxRight, 0, cr.right, cr.bottom), image, 1);
 
   HDC wdc = static_cast<HDC>(work_.DC());
   if (!wdc) return;
   auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(wnd, WM_GETFONT, 0, 0));
   HGDIOBJ oldFont = SelectObject(wdc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(wdc, TRANSPARENT);
-  SetTextColor(wdc, Enabled() ? ToColorRef(image->NormalColour) : GetSysColor(COLOR_BTNSHADOW));
+  SetTextColor(wdc, Enabled() ? ToColorRef(image.NormalColour) : GetSysColor(COLOR_BTNSHADOW));
   const auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(wnd, HDM_GETIMAGELIST, 0, 0));
   for (const TItem& item : items) DrawItemFace(item, wdc, images);
   SelectObject(wdc, oldFont);
-  BitBlt(dc, rect.Left + origin.x - wr.left, rect.Top + origin.y - wr.top, cr.right, cr.bottom, wdc, 0, 0, SRCCOPY);
-  GdiFlush();
+  enabledDrawn_ = Enabled();
+  dirty_ = false;
 }
 
 bool AttachHeaderWindow(TControlSkinnerHost& host, HWND header, TSkinData* skinData) {

@@ -16,8 +16,6 @@ namespace pelorin {
 namespace {
 constexpr int CaptionChars = 260;
 
-bool HasTabImage(const TSkinData* skin) { return skin && !skin->Empty && skin->Tab && !skin->Tab->Bitmap.Empty(); }
-
 struct TTabDraw {
   TRect At;
   int Frame;
@@ -25,6 +23,10 @@ struct TTabDraw {
   std::wstring Text;
 };
 }  // namespace
+
+bool TSkinTab::SkinHasTabs(const TSkinData* skin) {
+  return skin && !skin->Empty && skin->Tab && !skin->Tab->Bitmap.Empty();
+}
 
 bool TSkinTab::AttachWindow(HWND wnd, TSkinData* skinData) {
   if (!TSkinControl::AttachWindow(wnd, skinData)) return false;
@@ -39,7 +41,7 @@ TTabSide TSkinTab::OrientationFromStyle() const {
 void TSkinTab::PrepareImages() {
   side_ = OrientationFromStyle();
   const TSkinData* skin = SkinData();
-  PrepareTabImages(side_, HasTabImage(skin) ? skin->Tab.get() : nullptr, images_);
+  PrepareTabImages(side_, SkinHasTabs(skin) ? skin->Tab.get() : nullptr, images_);
 }
 
 void TSkinTab::ApplySkinChange(TSkinData* skinData) {
@@ -188,7 +190,7 @@ void TSkinTab::Compose(HWND wnd, TPoint client) {
 
 void TSkinTab::Paint(HDC dc, const TRect& rect) {
   const HWND wnd = Handle();
-  if (!HasTabImage(SkinData()) || images_.Tab.Empty() || !wnd) return;
+  if (!SkinHasTabs(SkinData()) || images_.Tab.Empty() || !wnd) return;
   RefreshFacts();
   // Rect is the whole window; the control's rectangles are client ones.
   RECT cr, wr;

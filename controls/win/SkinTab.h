@@ -19,6 +19,8 @@ public:
   void ApplySkinChange(TSkinData* skinData) override;
   void PrepareImages();
 
+  // Whether skin has tab images at all (with or without a page frame).
+  static bool SkinHasTabs(const TSkinData* skin);
   TTabSide Orientation() const { return side_; }
   TTabSide OrientationFromStyle() const;
   const TTabImages& Images() const { return images_; }
