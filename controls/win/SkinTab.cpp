@@ -60,12 +60,10 @@ bool LeavesTabs(UINT msg) {
   switch (msg) {
     case WM_PAINT: case WM_ERASEBKGND: case WM_NCPAINT: case WM_PRINTCLIENT: case WM_NCHITTEST: case WM_SETCURSOR:
     case WM_MOUSEMOVE: case WM_TIMER: case WM_GETFONT: case WM_GETTEXT: case WM_GETTEXTLENGTH: case WM_GETDLGCODE:
-    case WM_CTLCOLORSTATIC: case WM_NOTIFYFORMAT: case WM_QUERYUISTATE:
+    case WM_NOTIFYFORMAT: case WM_QUERYUISTATE: case TCM_ADJUSTRECT:
     case TCM_GETITEMCOUNT: case TCM_GETCURSEL: case TCM_GETITEMRECT: case TCM_GETITEMA: case TCM_GETITEMW:
     case TCM_GETIMAGELIST: case TCM_GETROWCOUNT: case TCM_GETCURFOCUS: case TCM_GETTOOLTIPS:
     case TCM_GETEXTENDEDSTYLE: case TCM_GETUNICODEFORMAT: case TCM_HITTEST:
-      return true;
-    case TCM_ADJUSTRECT:  // a query either way
       return true;
     default:
       return false;
