@@ -114,7 +114,7 @@ const char* SkinnerKindName(TSkinnerKind kind) {
       "None",      "Tab",        "CheckBox",         "RadioButton", "TrackBar",   "UpDown",      "RadioGroup",
       "Box",       "FlatToolBar", "StatusBar",       "Progress",    "ScrollBarControl", "ComboBox", "Edit",
       "ScrollBars", "GridScrollBars", "BitButton",   "SpeedButton", "ListView",   "Button",      "Sizer",
-      "Frame",     "EmbeddedForm"};
+      "Header",    "Frame",     "EmbeddedForm"};
   const auto i = static_cast<size_t>(kind);
   return i < std::size(Names) ? Names[i] : "?";
 }
@@ -145,7 +145,8 @@ TClassification ClassifyControl(const TControlFacts& facts, TSkinControlTypes fa
   return {};
 }
 
-TChildChoice ClassifyChildWindow(std::string_view lowerName, uint32_t style, bool hasFirstChild) {
+TChildChoice ClassifyChildWindow(std::string_view lowerName, uint32_t style, bool hasFirstChild,
+                                 std::string_view lowerParentName) {
   if (lowerName == "button") return {ButtonKind(style)};
   if (lowerName == "combobox") return {(style & 3) != 1 ? K::ComboBox : K::None};  // a simple combo has no button
   if (lowerName == "comboboxex32") return {hasFirstChild ? K::ComboBox : K::None, hasFirstChild};
@@ -160,6 +161,7 @@ TChildChoice ClassifyChildWindow(std::string_view lowerName, uint32_t style, boo
   if (lowerName == "msctls_progress32") return {K::Progress};
   if (lowerName == "msctls_trackbar32") return {K::TrackBar};
   if (lowerName == "msctls_updown32") return {K::UpDown};
+  if (lowerName == "sysheader32") return {lowerParentName == "syslistview32" ? K::None : K::Header};
   return {};
 }
 

@@ -54,6 +54,7 @@ enum class TSkinnerKind {
   ListView,
   Button,
   Sizer,
+  Header,  // a header that is not a list view's (the list view's skinner has that)
   Frame,  // no skinner: its own controls are classified
   EmbeddedForm,  // no skinner: face colour, then its own controls are classified
 };
@@ -98,8 +99,9 @@ struct TChildChoice {
   TSkinnerKind Kind = TSkinnerKind::None;
   bool OnFirstChild = false;  // the skinner goes on the window's first child
 };
-// lowerName is the window class name in lower case; hasFirstChild tells
-// whether the window has a child window of its own.
-TChildChoice ClassifyChildWindow(std::string_view lowerName, uint32_t style, bool hasFirstChild);
+// Names are window class names in lower case; hasFirstChild tells whether
+// the window has a child window of its own.
+TChildChoice ClassifyChildWindow(std::string_view lowerName, uint32_t style, bool hasFirstChild,
+                                 std::string_view lowerParentName = {});
 
 }  // namespace pelorin

@@ -9,8 +9,10 @@
 #include "controls/win/SkinCombo.h"
 #include "controls/win/SkinEdit.h"
 #include "controls/win/SkinGlyphButtons.h"
+#include "controls/win/SkinHeader.h"
 #include "controls/win/SkinProgress.h"
 #include "controls/win/SkinStatusBar.h"
+#include "controls/win/SkinTab.h"
 #include "controls/win/SkinTrackBar.h"
 #include "controls/win/SkinUpDown.h"
 #include "host/win/Buttons.h"
@@ -104,6 +106,8 @@ int AttachByKind(TControlSkinnerHost& host, TComponent* c, K kind, TSkinData* sk
     case K::SpeedButton:
       return Adopt<TSkinSpeedButton>(
           host, [&](TSkinSpeedButton& s) { return s.AttachSpeedButton(static_cast<TSpeedButton*>(c), skin); });
+    case K::Tab:
+      return win ? AdoptWindow<TSkinTab>(host, win->Handle(), skin) : 0;
     case K::CheckBox:
       return AdoptControl<TSkinCheckBox>(host, win, skin, true);
     case K::RadioButton:
@@ -152,7 +156,7 @@ int AttachByKind(TControlSkinnerHost& host, TComponent* c, K kind, TSkinData* sk
 int AttachControls(TControlSkinnerHost& host, TComponent& owner, TSkinData* skin) {
   // A skin that failed to load leaves the controls their own look.
   if (!skin || skin->Empty) return 0;
-  const bool hasTabs = skin->Tab != nullptr;
+  const bool hasTabs = TSkinTab::SkinHasTabs(skin);
   int count = 0;
   for (int i = 0; i < owner.ComponentCount(); ++i) {
     TComponent* c = owner.Components(i);
@@ -179,7 +183,8 @@ bool AttachChildWindow(TControlSkinnerHost& host, HWND child, TSkinData* skin) {
   if (!child || WindowSkinners().Find(child) || TWinControl::FindControl(child)) return false;
   const TChildChoice choice = ClassifyChildWindow(ClassNameOf(child, false),
                                                   uint32_t(GetWindowLongPtrW(child, GWL_STYLE)),
-                                                  GetTopWindow(child) != nullptr);
+                                                  GetTopWindow(child) != nullptr,
+                                                  ClassNameOf(GetParent(child), false));
   HWND target = choice.OnFirstChild ? GetTopWindow(child) : child;
   switch (choice.Kind) {
     case K::Button:
@@ -194,6 +199,10 @@ bool AttachChildWindow(TControlSkinnerHost& host, HWND child, TSkinData* skin) {
       return AdoptWindow<TSkinEdit>(host, target, skin) != 0;
     case K::UpDown:
       return AdoptWindow<TSkinUpDown>(host, target, skin) != 0;
+    case K::Tab:
+      return TSkinTab::SkinHasTabs(skin) && AdoptWindow<TSkinTab>(host, target, skin) != 0;
+    case K::Header:
+      return AttachHeaderWindow(host, target, skin);
     case K::Box:
       return AdoptWindow<TSkinBox>(host, target, skin) != 0;
     case K::StatusBar:
