@@ -17,12 +17,39 @@ TRect Along(bool vertical, int from, int to) {
 
 bool HasBarImages(const TSkinModel& skin) { return skin.ScrollBar && !skin.ScrollBar->Bitmap.Empty(); }
 
-TRect BarImageRect(const TBarLook& look) { return Along(look.Vertical, 0, std::max(look.Length, 0)); }
+TRect BarImageRect(const TBarLook& look) {
+  const int length = std::max(look.Length, 0), thickness = std::max(look.Thickness, 0);
+  return look.Vertical ? TRect{0, 0, thickness, length} : TRect{0, 0, length, thickness};
+}
+
+namespace {
+// The skin-thick picture at the target's origin stretched across to
+// thickness, in place: growing walks from the far side, shrinking from the
+// near one, so every source pixel is read before it is overwritten.
+void StretchAcross(TBitmap& target, bool vertical, int length, int thickness) {
+  const int s = SkinBarThickness;
+  if (thickness == s || thickness <= 0) return;
+  auto source = [&](int i) { return static_cast<int>(int64_t(i) * s / thickness); };
+  const bool grow = thickness > s;
+  for (int k = 0; k < thickness; ++k) {
+    const int i = grow ? thickness - 1 - k : k;
+    const int from = source(i);
+    if (vertical) {
+      for (int y = 0; y < length; ++y) target.ScanLine(y)[i] = target.ScanLine(y)[from];
+    } else {
+      std::copy_n(target.ScanLine(from), length, target.ScanLine(i));
+    }
+  }
+}
+}  // namespace
 
 void ComposeBar(TBitmap& target, const TSkinModel& skin, const TBarLook& look) {
-  const TRect r = BarImageRect(look);
-  if (r.IsEmpty()) return;
-  GrowBitmap(target, r.Right, r.Bottom);
+  if (BarImageRect(look).IsEmpty()) return;
+  TBarLook skinThick = look;
+  skinThick.Thickness = std::max(look.Thickness, SkinBarThickness);
+  const TRect work = BarImageRect(skinThick);
+  GrowBitmap(target, work.Right, work.Bottom);
+  const TRect r = Along(look.Vertical, 0, look.Length);
   target.FillRect(r, ColorToRGB(skin.colors[csScrollbar]));
   const int length = look.Length, s = std::max(look.ArrowSize, 0);
   const bool v = look.Vertical;
@@ -44,6 +71,7 @@ void ComposeBar(TBitmap& target, const TSkinModel& skin, const TBarLook& look) {
     const bool pressed = look.PressedPart == (v ? ppVertThumb : ppHorzThumb);
     DrawElement(target, Along(v, start, start + m.ThumbLength), *thumb, pressed ? 2 : 1);
   }
+  StretchAcross(target, v, length, look.Thickness);
 }
 
 }  // namespace pelorin

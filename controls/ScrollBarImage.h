@@ -1,6 +1,6 @@
 // A scroll bar composed from the skin: background, track, two arrows and the
-// thumb, in a picture as long as the bar and as thick as the skin's bar
-// images, which the window code then stretches to the system's thickness.
+// thumb, drawn as thick as the skin's bar images and then stretched across
+// to the bar's real thickness (nearest pixel), ready for one plain blit.
 #pragma once
 
 #include "controls/ScrollGeometry.h"
@@ -19,16 +19,18 @@ struct TBarLook {
   int ArrowSize = 0;   // the system's arrow size
   int PressedPart = ppNone;
   TBarMetrics Metrics;
+  int Thickness = SkinBarThickness;  // across the bar, on the screen
 };
 
 // The skin has the arrow strip that all bar drawing needs.
 bool HasBarImages(const TSkinModel& skin);
 
-// The picture's rectangle: at the origin, Length along the bar.
+// The picture's rectangle: at the origin, Length along the bar, Thickness across.
 TRect BarImageRect(const TBarLook& look);
 
 // Composes the bar into target at BarImageRect (target is grown to hold it,
-// never shrunk).
+// never shrunk; a bar thinner than the skin's images also uses the target up
+// to the skin's thickness).
 void ComposeBar(TBitmap& target, const TSkinModel& skin, const TBarLook& look);
 
 }  // namespace pelorin

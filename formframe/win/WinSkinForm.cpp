@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "controls/win/AttachButtons.h"
+#include "controls/win/AttachScrollBars.h"
 #include "controls/win/WinSubClass.h"
 #include "skinbase/win/WinGeometry.h"
 #include "skinbase/win/WindowSubclass.h"
@@ -67,10 +68,12 @@ TCanvas& TWinSkinForm::SharedCanvas() {
 void TWinSkinForm::AttachControls() {
   // A skin that failed to load leaves the controls their own look.
   if (form_ && skin_ && !skin_->Empty) SkinFrameworkButtons(*this, *form_, skin_);
+  if (form_ && skin_ && !skin_->Empty) SkinFrameworkScrollBars(*this, *form_, skin_);
 }
 
 void TWinSkinForm::AttachChildWindows() {
   if (skin_ && !skin_->Empty) SkinDialogButtons(*this, wnd_, skin_);
+  if (skin_ && !skin_->Empty) SkinDialogScrollBars(*this, wnd_, skin_);
 }
 
 void TWinSkinForm::FreeControlSkinners() {

@@ -78,6 +78,21 @@ TEST(ScrollBarImage, ShortBarsHalveTheArrowsAndSkinsWithoutImagesShowTheColour) 
   const TBitmap bare = Compose(Horizontal(100, {16, 68, 20, 10}), Skin(true));
   EXPECT_FALSE(HasBarImages(Skin(true)));
   for (int x = 0; x < 100; x += 7) EXPECT_EQ(bare.GetPixel(x, 8), ColorToRGB(Skin(true).colors[csScrollbar])) << x;
+  // Stretched across to the screen's thickness, thicker or thinner, in place.
+  const TBarLook skinThick = Horizontal(100, {16, 68, 20, 10}, ppLeftArrow);
+  const TBitmap base = Compose(skinThick);
+  for (int thickness : {20, 9}) {
+    TBarLook look = skinThick;
+    look.Thickness = thickness;
+    const TBitmap wide = Compose(look);
+    EXPECT_EQ(BarImageRect(look), Rect(0, 0, 100, thickness));
+    for (int y = 0; y < thickness; ++y)
+      for (int x = 0; x < 100; ++x) ASSERT_EQ(wide.GetPixel(x, y), base.GetPixel(x, y * 16 / thickness)) << x << "," << y;
+    look.Vertical = true;  // the same across columns
+    const TBitmap tall = Compose(look), tallBase = Compose({true, 100, 16, ppLeftArrow, {16, 68, 20, 10}});
+    for (int y = 0; y < 100; ++y)
+      for (int x = 0; x < thickness; ++x) ASSERT_EQ(tall.GetPixel(x, y), tallBase.GetPixel(x * 16 / thickness, y));
+  }
   TBitmap empty;
   ComposeBar(empty, Skin(), Horizontal(0));  // nothing to draw: no picture is made
   EXPECT_EQ(empty.Width(), 0);
