@@ -190,6 +190,9 @@ void TSkinScrollBar::RepaintIfChanged(const TMessage& m) {
     case WM_SETTEXT:
     case WM_ENABLE:
     case WM_STYLECHANGED:
+    // Controls that set their scroll information while painting make the
+    // system draw the bars even when nothing changed.
+    case WM_PAINT:
       PaintNow();
       return;
     // Frequent messages that never scroll.
@@ -272,7 +275,10 @@ void TSkinScrollBar::Paint(HDC dc, const TRect&) {
   // A bar the control removes while handling its scroll message is painted this once more.
   if (inScroll_[0]) style_ |= WS_HSCROLL;
   if (inScroll_[1]) style_ |= WS_VSCROLL;
-  if (!(style_ & (WS_HSCROLL | WS_VSCROLL))) return;
+  if (!(style_ & (WS_HSCROLL | WS_VSCROLL))) {
+    bars_ = {};
+    return;
+  }
   ComputeBarRects();
   if (!bars_.Horz.IsEmpty()) DrawBar(dc, bars_.Horz, 0);
   if (!bars_.Vert.IsEmpty()) DrawBar(dc, bars_.Vert, 1);

@@ -4,6 +4,7 @@
 // grips, a left-hand bar, and attach/detach cycles.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "controls/ScrollBarImage.h"
@@ -71,7 +72,11 @@ void SendMouse(DWORD flags, int x = 0, int y = 0) {
   }
   SendInput(1, &in, sizeof in);
 }
-void MoveTo(int x, int y) { SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, x, y); }
+// Kept on the screen: absolute input beyond it is not clamped everywhere.
+void MoveTo(int x, int y) {
+  SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, std::clamp(x, 0, GetSystemMetrics(SM_CXSCREEN) - 1),
+            std::clamp(y, 0, GetSystemMetrics(SM_CYSCREEN) - 1));
+}
 
 // A drag that never ends would hang the suite: the watchdog takes the capture away.
 void CALLBACK Watchdog(HWND, UINT, UINT_PTR, DWORD) { ReleaseCapture(); }
@@ -188,7 +193,8 @@ TEST_F(ControlScroll, EveryScrollingControlShowsSkinBarsAfterEveryWayOfScrolling
   // Typing and setting text move the bars the system draws at once.
   for (TCustomMemo* m : std::initializer_list<TCustomMemo*>{memo, rich}) {
     TSkinScrollBar* s = Bars(m);
-    SendMessageW(m->Handle(), WM_VSCROLL, SB_BOTTOM, 0);
+    const LPARAM end = GetWindowTextLengthW(m->Handle());
+    SendMessageW(m->Handle(), EM_SETSEL, end, end);
     for (wchar_t ch : std::wstring(L"typed\r\r\r"))
       SendMessageW(m->Handle(), WM_CHAR, ch, 0);
     EXPECT_EQ(BarsMismatch(*s, *skin), 0) << "typing";
@@ -211,13 +217,17 @@ TEST_F(ControlScroll, ThumbDragsByRealMouseInput) {
     const TBarMetrics& m = s->Metrics(1);
     return POINT{wr.left + (v.Left + v.Right) / 2, wr.top + v.Top + m.ArrowSize + m.ThumbOffset + m.ThumbLength / 2};
   };
+  RECT gr;
+  GetWindowRect(h, &gr);
+  SetForegroundWindow(form->Handle());
+  testing::Pump();
   const UINT_PTR watchdog = SetTimer(nullptr, 0, 4000, &Watchdog);
   // Dragged beyond the end: the last row shows, not a row past it nor a 16-bit wrap.
   POINT p = thumbCentre();
   MoveTo(p.x, p.y);
   SendMouse(MOUSEEVENTF_LEFTDOWN);
   MoveTo(p.x, p.y + 30);
-  MoveTo(p.x, p.y + 2000);
+  MoveTo(p.x, gr.bottom + 60);
   SendMouse(MOUSEEVENTF_LEFTUP);
   EXPECT_TRUE(PumpUntil([&] { return grid->TopRow() == 99999 && !s->Tracking(); }));
   EXPECT_FALSE(grid->CellRect(1, 99999).IsEmpty());
@@ -228,8 +238,8 @@ TEST_F(ControlScroll, ThumbDragsByRealMouseInput) {
   p = thumbCentre();
   MoveTo(p.x, p.y);
   SendMouse(MOUSEEVENTF_LEFTDOWN);
-  MoveTo(p.x, p.y - 2000);
-  MoveTo(0, 0);
+  MoveTo(p.x, gr.top - 15);
+  MoveTo(gr.left - 30, gr.top - 15);
   SendMouse(MOUSEEVENTF_LEFTUP);
   EXPECT_TRUE(PumpUntil([&] { return grid->TopRow() == 1 && !s->Tracking(); }));
   EXPECT_EQ(GetCapture(), nullptr);
