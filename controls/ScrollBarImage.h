@@ -20,6 +20,7 @@ struct TBarLook {
   int PressedPart = ppNone;
   TBarMetrics Metrics;
   int Thickness = SkinBarThickness;  // across the bar, on the screen
+  friend bool operator==(const TBarLook&, const TBarLook&) = default;
 };
 
 // The skin has the arrow strip that all bar drawing needs.

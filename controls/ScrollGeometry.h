@@ -36,6 +36,7 @@ struct TBarMetrics {
   int TrackLength = 0;
   int ThumbLength = 0;
   int ThumbOffset = 0;  // from the end of the first arrow to the thumb's start
+  friend bool operator==(const TBarMetrics&, const TBarMetrics&) = default;
 };
 
 // What the window tells of its frame, in window coordinates (origin at the

@@ -2,7 +2,6 @@
 
 #include <windowsx.h>
 
-#include "controls/win/SkinScrollBar.h"
 #include "skinmodel/WinSkinData.h"
 
 namespace pelorin {
@@ -98,7 +97,12 @@ void TSkinScControl::Paint(HDC dc, const TRect& rect) {
   const bool vertical = Vertical();
   const int length = vertical ? rect.Height() : rect.Width();
   ComputeThumb(length);
-  DrawSkinBar(dc, rect, *skin, {vertical, length, SystemArrowSize(vertical), pressedPart_, metrics_});
+  DrawSkinBar(dc, rect, *skin, {vertical, length, SystemArrowSize(vertical), pressedPart_, metrics_}, cache_);
+}
+
+void TSkinScControl::ApplySkinChange(TSkinData* skinData) {
+  cache_.Clear();
+  TSkinControl::ApplySkinChange(skinData);
 }
 
 }  // namespace pelorin

@@ -3,8 +3,7 @@
 // drags and repeats; the skinner paints after every change. Win32 build only.
 #pragma once
 
-#include "controls/ScrollGeometry.h"
-#include "controls/win/WinSubClass.h"
+#include "controls/win/SkinScrollBar.h"
 
 namespace pelorin {
 
@@ -14,6 +13,7 @@ public:
   bool BeforeMessage(TMessage& message) override;
   void AfterMessage(TMessage& message) override;
   void Paint(HDC dc, const TRect& rect) override;
+  void ApplySkinChange(TSkinData* skinData) override;
 
   int PressedPart() const { return pressedPart_; }
   const TBarMetrics& Metrics() const { return metrics_; }
@@ -25,6 +25,7 @@ private:
   int PartAt(LPARAM clientPoint);
   int pressedPart_ = ppNone;
   TBarMetrics metrics_;
+  TBarCache cache_;
 };
 
 }  // namespace pelorin

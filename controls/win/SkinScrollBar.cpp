@@ -6,7 +6,7 @@
 
 #include "controls/ThumbDrag.h"
 #include "host/win/Controls.h"
-#include "paint/SkinPaint.h"
+#include "host/win/Graphics.h"
 #include "skinmodel/WinSkinData.h"
 
 namespace pelorin {
@@ -18,15 +18,19 @@ constexpr int MinThumb = 8;
 int BarOf(bool vertical) { return vertical ? SB_VERT : SB_HORZ; }
 }  // namespace
 
-void DrawSkinBar(HDC dc, const TRect& r, const TSkinModel& skin, const TBarLook& look) {
+void DrawSkinBar(HDC dc, const TRect& r, const TSkinModel& skin, const TBarLook& look, TBarCache& cache) {
   if (!dc || r.IsEmpty()) return;
   TBarLook fitted = look;
   fitted.Thickness = look.Vertical ? r.Width() : r.Height();
-  TBitmap& buffer = SharedPaintBuffer();
-  GdiFlush();  // the buffer's last GDI drawing may still be queued
-  ComposeBar(buffer, skin, fitted);
-  auto* source = static_cast<HDC>(buffer.DC());
-  if (source) BitBlt(dc, r.Left, r.Top, r.Width(), r.Height(), source, 0, 0, SRCCOPY);
+  if (cache.Skin != &skin || !(cache.Look == fitted)) {
+    cache.Skin = nullptr;
+    GdiFlush();  // the picture's last blit may still be queued
+    ComposeBar(cache.Picture, skin, fitted);
+    cache.Look = fitted;
+    cache.Skin = &skin;
+  }
+  if (auto* source = static_cast<HDC>(cache.Picture.DC()))
+    BitBlt(dc, r.Left, r.Top, r.Width(), r.Height(), source, 0, 0, SRCCOPY);
 }
 
 int SystemArrowSize(bool vertical) { return GetSystemMetrics(vertical ? SM_CYVSCROLL : SM_CXHSCROLL); }
@@ -132,6 +136,7 @@ void TSkinScrollBar::Init(bool handleClicks) {
   pressedPart_ = ppNone;
   painted_ = {};
   painted_.Style = -1;  // the first paint is never skipped
+  layoutStale_ = true;
 }
 
 bool TSkinScrollBar::AttachScrollBars(TWinControl* control, TSkinData* skinData, bool handleClicks) {
@@ -169,14 +174,18 @@ bool TSkinScrollBar::TSnapshot::operator==(const TSnapshot& o) const {
   return Style == o.Style && same(Bars[0], o.Bars[0]) && same(Bars[1], o.Bars[1]);
 }
 
+bool TSkinScrollBar::ReadBar(int bar, LONG_PTR style, TScrollValues& v) const {
+  if (!(style & (bar ? WS_VSCROLL : WS_HSCROLL))) return false;
+  SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS, 0, 0, 0, 0, 0};
+  if (!GetScrollInfo(Handle(), BarOf(bar), &si)) return false;
+  v = {si.nMin, si.nMax, si.nPage, si.nPos, si.nTrackPos};
+  return true;
+}
+
 TSkinScrollBar::TSnapshot TSkinScrollBar::Take() const {
   TSnapshot s;
   s.Style = GetWindowLongPtrW(Handle(), GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL | WS_DISABLED);
-  for (int bar = 0; bar < 2; ++bar) {
-    if (!(s.Style & (bar ? WS_VSCROLL : WS_HSCROLL))) continue;
-    SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 0, 0, 0, 0};
-    if (GetScrollInfo(Handle(), BarOf(bar), &si)) s.Bars[bar] = {si.nMin, si.nMax, si.nPage, si.nPos, 0};
-  }
+  for (int bar = 0; bar < 2; ++bar) ReadBar(bar, s.Style, s.Bars[bar]);
   return s;
 }
 
@@ -248,6 +257,16 @@ bool TSkinScrollBar::OnScrollMessage(TMessage& m) {
 
 void TSkinScrollBar::AfterMessage(TMessage& m) {
   switch (m.Msg) {
+    case WM_NCCALCSIZE:
+    case WM_WINDOWPOSCHANGED:
+    case WM_SETTINGCHANGE:
+    case WM_STYLECHANGED:
+      layoutStale_ = true;
+      break;
+    default:
+      break;
+  }
+  switch (m.Msg) {
     case WM_NCPAINT:
       PaintNow();
       break;
@@ -266,12 +285,29 @@ void TSkinScrollBar::AfterMessage(TMessage& m) {
   }
 }
 
+void TSkinScrollBar::PaintNow() {
+  // Paint needs no window rectangle: the bar layout is kept between paints.
+  const TSkinData* skin = SkinData();
+  if (!skin || skin->Empty || !HasBarImages(*skin) || !Handle()) return;
+  HDC dc = GetWindowDC(Handle());
+  if (!dc) return;
+  try {
+    Paint(dc, {});
+  } catch (...) {
+    // Painting never reports: the window keeps what it showed.
+  }
+  ReleaseDC(Handle(), dc);
+}
+
 void TSkinScrollBar::Paint(HDC dc, const TRect&) {
   const TSkinData* skin = SkinData();
   if (!skin || skin->Empty || !HasBarImages(*skin) || !Handle()) return;
-  painted_ = Take();
+  // One read of everything the paint needs; the same values tell later
+  // messages whether the bars changed since.
   style_ = GetWindowLongPtrW(Handle(), GWL_STYLE);
-  exStyle_ = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
+  painted_ = {};
+  painted_.Style = style_ & (WS_HSCROLL | WS_VSCROLL | WS_DISABLED);
+  for (int bar = 0; bar < 2; ++bar) read_[bar] = ReadBar(bar, style_, painted_.Bars[bar]);
   // A bar the control removes while handling its scroll message is painted this once more.
   if (inScroll_[0]) style_ |= WS_HSCROLL;
   if (inScroll_[1]) style_ |= WS_VSCROLL;
@@ -279,13 +315,35 @@ void TSkinScrollBar::Paint(HDC dc, const TRect&) {
     bars_ = {};
     return;
   }
-  ComputeBarRects();
+  // The layout changes only with the frame (size, styles, bars shown).
+  const LONG_PTR shown = style_ & (WS_HSCROLL | WS_VSCROLL);
+  if (layoutStale_ || shown != layoutStyle_) {
+    ComputeBarRects();
+    layoutStyle_ = shown;
+    layoutStale_ = false;
+  }
   if (!bars_.Horz.IsEmpty()) DrawBar(dc, bars_.Horz, 0);
   if (!bars_.Vert.IsEmpty()) DrawBar(dc, bars_.Vert, 1);
-  if (!bars_.SizeBox.IsEmpty()) FillBackground(dc, bars_.SizeBox);
+  if (!bars_.SizeBox.IsEmpty()) {
+    const RECT box{bars_.SizeBox.Left, bars_.SizeBox.Top, bars_.SizeBox.Right, bars_.SizeBox.Bottom};
+    SetDCBrushColor(dc, ToColorRef(skin->colors[csButtonFace]));
+    FillRect(dc, &box, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  }
+}
+
+void TSkinScrollBar::ApplySkinChange(TSkinData* skinData) {
+  // The same skin data may hold another skin now.
+  cache_[0].Clear();
+  cache_[1].Clear();
+  TSkinControl::ApplySkinChange(skinData);
 }
 
 void TSkinScrollBar::ComputeBarRects() {
+  exStyle_ = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
+  for (int bar = 0; bar < 2; ++bar) {
+    arrowSize_[bar] = SystemArrowSize(bar == 1);
+    fixedThumb_[bar] = SystemFixedThumb(bar == 1);
+  }
   RECT wr{}, rc{};
   const HWND h = Handle();
   if (!GetWindowRect(h, &wr) || !GetClientRect(h, &rc)) return;
@@ -309,33 +367,31 @@ void TSkinScrollBar::ComputeBarRects() {
 
 void TSkinScrollBar::ComputeThumb(const TRect& r, int bar) {
   // The drag places the thumb where the mouse put it.
-  if (tracking_) return;
+  if (tracking_ || !read_[bar]) return;
   const bool vertical = bar == 1;
-  SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS, 0, 0, 0, 0, 0};
-  if (!GetScrollInfo(Handle(), BarOf(vertical), &si)) return;
-  const TScrollValues v{si.nMin, si.nMax, si.nPage, si.nPos, si.nTrackPos};
+  const TScrollValues& v = painted_.Bars[bar];
   TScrollValues shown = v;
   // While the system drags the thumb it stands at the track position.
   if (pressedPart_ == (vertical ? ppVertThumb : ppHorzThumb)) shown.Pos = v.TrackPos;
   const int length = vertical ? r.Height() : r.Width();
-  if (pelorin::ComputeThumb(length, SystemArrowSize(vertical), MinThumb, SystemFixedThumb(vertical), shown, metrics_[bar]))
+  if (pelorin::ComputeThumb(length, arrowSize_[bar], MinThumb, fixedThumb_[bar], shown, metrics_[bar]))
     values_[bar] = v;
 }
 
 void TSkinScrollBar::DrawBar(HDC dc, const TRect& r, int bar) {
   ComputeThumb(r, bar);
   const bool vertical = bar == 1;
-  const TBarLook look{vertical, vertical ? r.Height() : r.Width(), SystemArrowSize(vertical), pressedPart_, metrics_[bar]};
-  DrawSkinBar(dc, r, *SkinData(), look);
+  const TBarLook look{vertical, vertical ? r.Height() : r.Width(), arrowSize_[bar], pressedPart_, metrics_[bar]};
+  DrawSkinBar(dc, r, *SkinData(), look, cache_[bar]);
 }
 
 bool TSkinScrollBar::NCButtonDown(TMessage& m) {
   if (m.WParam != HTHSCROLL && m.WParam != HTVSCROLL) return false;
   const int bar = m.WParam == HTVSCROLL ? 1 : 0;
   style_ = GetWindowLongPtrW(Handle(), GWL_STYLE);
-  exStyle_ = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
   ComputeBarRects();
   const TRect r = bar ? bars_.Vert : bars_.Horz;
+  read_[bar] = ReadBar(bar, style_, painted_.Bars[bar]);
   ComputeThumb(r, bar);
   // Screen points are signed: monitors left of or above the primary one.
   const TPoint p = ScreenToWindowPoint(Handle(), {GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});

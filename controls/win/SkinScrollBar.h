@@ -9,8 +9,17 @@
 
 namespace pelorin {
 
-// The bar composed from the skin at barRect's size and put on dc in one blit.
-void DrawSkinBar(HDC dc, const TRect& barRect, const TSkinModel& skin, const TBarLook& look);
+// A bar's last picture: a bar that looks as before is only blitted again.
+struct TBarCache {
+  TBitmap Picture;
+  TBarLook Look;
+  const TSkinModel* Skin = nullptr;
+  void Clear() { Skin = nullptr; }
+};
+
+// The bar composed from the skin at barRect's size (or taken from the cache
+// when nothing changed) and put on dc in one blit.
+void DrawSkinBar(HDC dc, const TRect& barRect, const TSkinModel& skin, const TBarLook& look, TBarCache& cache);
 // The system's arrow size along a bar and the thumb of a bar without a page.
 int SystemArrowSize(bool vertical);
 int SystemFixedThumb(bool vertical);
@@ -32,7 +41,9 @@ public:
   void Detach() override;
   bool BeforeMessage(TMessage& message) override;
   void AfterMessage(TMessage& message) override;
+  void PaintNow() override;
   void Paint(HDC dc, const TRect& rect) override;
+  void ApplySkinChange(TSkinData* skinData) override;
 
   int PressedPart() const { return pressedPart_; }
   bool Tracking() const { return tracking_; }
@@ -62,6 +73,8 @@ private:
   };
   void Init(bool handleClicks);
   TSnapshot Take() const;
+  // The bar's scroll values, when the style shows it and the system has them.
+  bool ReadBar(int bar, LONG_PTR style, TScrollValues& values) const;
   // The system draws its bars on scroll changes without telling anyone:
   // paint again after the messages that may have led it to.
   void RepaintIfChanged(const TMessage& message);
@@ -75,7 +88,14 @@ private:
   TBarRects bars_;
   TBarMetrics metrics_[2];
   TScrollValues values_[2];
-  TSnapshot painted_;
+  TSnapshot painted_;  // as read by the last paint
+  bool read_[2] = {false, false};
+  // The bar layout and the system sizes it was made with.
+  bool layoutStale_ = true;
+  LONG_PTR layoutStyle_ = 0;
+  int arrowSize_[2] = {0, 0};
+  int fixedThumb_[2] = {0, 0};
+  TBarCache cache_[2];
 };
 
 }  // namespace pelorin
