@@ -62,21 +62,14 @@ std::wstring Lines(int n, int width) {
   return text;
 }
 
+// Real mouse input; moves are kept on the screen (input beyond it is not clamped everywhere).
 void SendMouse(DWORD flags, int x = 0, int y = 0) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = flags;
-  if (flags & MOUSEEVENTF_ABSOLUTE) {
-    in.mi.dx = MulDiv(x, 65536, GetSystemMetrics(SM_CXSCREEN));
-    in.mi.dy = MulDiv(y, 65536, GetSystemMetrics(SM_CYSCREEN));
-  }
+  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  INPUT in{INPUT_MOUSE, {}};
+  in.mi = {MulDiv(std::clamp(x, 0, w - 1), 65536, w), MulDiv(std::clamp(y, 0, h - 1), 65536, h), 0, flags, 0, 0};
   SendInput(1, &in, sizeof in);
 }
-// Kept on the screen: absolute input beyond it is not clamped everywhere.
-void MoveTo(int x, int y) {
-  SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, std::clamp(x, 0, GetSystemMetrics(SM_CXSCREEN) - 1),
-            std::clamp(y, 0, GetSystemMetrics(SM_CYSCREEN) - 1));
-}
+void MoveTo(int x, int y) { SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, x, y); }
 
 // A drag that never ends would hang the suite: the watchdog takes the capture away.
 void CALLBACK Watchdog(HWND, UINT, UINT_PTR, DWORD) { ReleaseCapture(); }
@@ -107,18 +100,15 @@ protected:
     for (int i = 0; i < 40; ++i) tree->AddNode(-1, "node " + std::to_string(i));
     box = Add<TScrollBox>(380, 170, 150, 150);
     box->SetAutoScroll(true);
-    auto* inner = new TPanel(form);
-    inner->SetParent(box);
-    inner->SetBounds(0, 0, 400, 500);
+    Add<TPanel>(0, 0, 400, 500, box);  // more than the box shows
     view = Add<TListView>(10, 330, 250, 120);
     view->SetViewStyle(vsReport);
     view->AddColumn("Name", 200);
     view->AddColumn("Size", 150);
     for (int i = 0; i < 30; ++i) view->AddItem("row " + std::to_string(i), {"1"});
     hbar = Add<TScrollBar>(280, 340, 200, GetSystemMetrics(SM_CYHSCROLL));
-    vbar = Add<TScrollBar>(500, 330, GetSystemMetrics(SM_CXVSCROLL), 120);
-    vbar->SetKind(sbVertical);
-    vbar->SetBounds(500, 330, GetSystemMetrics(SM_CXVSCROLL), 120);
+    vbar = Add<TScrollBar>(500, 330, 120, GetSystemMetrics(SM_CXVSCROLL));
+    vbar->SetKind(sbVertical);  // turns the bounds too
     form->Show();
     SetWindowTextW(memo->Handle(), Lines(80, 40).c_str());
     SetWindowTextW(rich->Handle(), Lines(80, 0).c_str());
@@ -132,9 +122,9 @@ protected:
     THostTest::TearDown();
   }
   template <class T>
-  T* Add(int x, int y, int w, int h) {
+  T* Add(int x, int y, int w, int h, TWinControl* parent = nullptr) {
     auto* c = new T(form);
-    c->SetParent(form);
+    c->SetParent(parent ? parent : form);
     c->SetBounds(x, y, w, h);
     return c;
   }

@@ -40,18 +40,15 @@ TEST(ScrollGeometry, BarsLieAlongTheClientAreaOnEitherSide) {
 }
 
 TEST(ScrollGeometry, PressedPartsAndArrowFrames) {
-  EXPECT_EQ(PressedPartFor(false, scLineUp), ppLeftArrow);
-  EXPECT_EQ(PressedPartFor(false, scLineDown), ppRightArrow);
-  EXPECT_EQ(PressedPartFor(true, scLineUp), ppUpArrow);
-  EXPECT_EQ(PressedPartFor(true, scLineDown), ppDownArrow);
-  EXPECT_EQ(PressedPartFor(false, scThumbTrack), ppHorzThumb);
-  EXPECT_EQ(PressedPartFor(true, scThumbTrack), ppVertThumb);
-  for (int code : std::initializer_list<int>{scPageUp, scPageDown, scThumbPosition, scEndScroll, 0x10000 + scLineUp})
-    EXPECT_EQ(PressedPartFor(true, code), ppNone) << code;
+  const int parts[][2] = {{ppLeftArrow, ppUpArrow}, {ppRightArrow, ppDownArrow}, {ppNone, ppNone}, {ppNone, ppNone},
+                          {ppNone, ppNone}, {ppHorzThumb, ppVertThumb}};  // by scroll code 0..5
+  for (int code = 0; code < 6; ++code)
+    for (int v = 0; v < 2; ++v) EXPECT_EQ(PressedPartFor(v == 1, code), parts[code][v]) << code;
+  EXPECT_EQ(PressedPartFor(true, scEndScroll), ppNone);
+  EXPECT_EQ(PressedPartFor(true, 0x10000 + scLineUp), ppNone);
   EXPECT_EQ(ArrowFrame(false, false, ppNone), 1);
   EXPECT_EQ(ArrowFrame(false, true, ppRightArrow), 6);
   EXPECT_EQ(ArrowFrame(true, false, ppUpArrow), 10);
-  EXPECT_EQ(ArrowFrame(true, true, ppNone), 13);
   EXPECT_EQ(ArrowFrame(true, true, ppUpArrow), 13);  // only the arrow pressed shows it
 }
 
@@ -85,10 +82,9 @@ TEST(ScrollGeometry, ThumbSizeAndPlace) {
 
 TEST(ScrollGeometry, HitTestWalksThePartsInOrder) {
   const TBarMetrics m{16, 200, 20, 50};
-  const std::vector<std::pair<int, int>> cases = {{-5, scLineUp},     {15, scLineUp},      {16, scPageUp},
-                                                  {65, scPageUp},     {66, scThumbTrack},  {85, scThumbTrack},
-                                                  {86, scPageDown},   {215, scPageDown},   {216, scLineDown},
-                                                  {231, scLineDown},  {232, scNone},       {INT_MAX, scNone}};
+  const std::pair<int, int> cases[] = {{-5, scLineUp},    {15, scLineUp},     {16, scPageUp},    {65, scPageUp},
+                                       {66, scThumbTrack}, {85, scThumbTrack}, {86, scPageDown},  {215, scPageDown},
+                                       {216, scLineDown},  {231, scLineDown},  {232, scNone},     {INT_MAX, scNone}};
   for (auto [pos, code] : cases) EXPECT_EQ(HitTestBar(pos, m), code) << pos;
 }
 
@@ -96,9 +92,8 @@ TEST(ScrollGeometry, DragStaysInRangeAndReachesBothEnds) {
   const TScrollValues v = Values(0, 99, 10, 0);
   const TBarMetrics m = Thumb(232, v);
   EXPECT_EQ(DragThumb(0, 90, m, v).Pos, 45);
-  EXPECT_EQ(DragThumb(0, 90, m, v).Offset, 90);
   EXPECT_EQ(DragThumb(0, 10000, m, v).Pos, 90);  // never past the last page
-  EXPECT_EQ(DragThumb(0, 10000, m, v).Offset, 180);
+  EXPECT_EQ(DragThumb(0, 10000, m, v).Offset, 180);  // nor the thumb past the track
   EXPECT_EQ(DragThumb(90, -10000, m, v).Pos, 0);
   EXPECT_EQ(DragThumb(0, 10000, m, Values(0, 99, 0, 0)).Pos, 99);  // no page: up to Max, never Max + 1
   // A minimum-size thumb over 100000 rows still reaches the last one, beyond 16 bits.
@@ -115,15 +110,17 @@ TEST(ScrollGeometry, DragStaysInRangeAndReachesBothEnds) {
   EXPECT_EQ(MulDiv64(INT_MAX, 4, 2), -1);
 }
 
-// A scripted drag: events in order, and what the drag told the control.
-class TScriptedDrag : public TDragMessageSource {
-public:
-  explicit TScriptedDrag(std::deque<TDragEvent> events) : events_(std::move(events)) {}
+// A scripted drag: events in order (running out counts as the window gone,
+// so a runaway loop ends), and what the drag told the control.
+struct TScriptedDrag : TDragMessageSource {
+  std::deque<TDragEvent> events;
+  int waits = 0, last = 0;
+  std::vector<int> offsets, posted, finished;
   TDragEvent Next() override {
     ++waits;
-    if (events_.empty()) return {TDragEventKind::Gone, {}};  // a runaway loop ends the test
-    TDragEvent e = events_.front();
-    events_.pop_front();
+    if (events.empty()) return {TDragEventKind::Gone, {}};
+    const TDragEvent e = events.front();
+    events.pop_front();
     return e;
   }
   void Track(int offset, int pos, bool changed) override {
@@ -131,45 +128,33 @@ public:
     if (changed) posted.push_back(pos);
   }
   void Finish(int pos) override { finished.push_back(pos); }
-  int waits = 0;
-  std::vector<int> offsets, posted, finished;
-
-private:
-  std::deque<TDragEvent> events_;
 };
 
+TScriptedDrag Drag(const TDragStart& start, std::deque<TDragEvent> events) {
+  TScriptedDrag d;
+  d.events = std::move(events);
+  d.last = RunThumbDrag(d, start);
+  return d;
+}
+
 TDragEvent Move(int x, int y) { return {TDragEventKind::Move, {x, y}}; }
+constexpr TDragEvent Release{TDragEventKind::Release, {}}, Abort{TDragEventKind::Abort, {}}, Gone{TDragEventKind::Gone, {}};
 
 TEST(ThumbDrag, FollowsTheMouseAndEndsOnEveryWayOut) {
   TDragStart start{true, {-500, -300}, {}, Values(0, 99, 10, 45)};  // signed screen points
   start.Metrics = Thumb(232, start.Values);
-  {
-    TScriptedDrag drag({Move(-400, -290), Move(-400, -290), Move(0, 10000), Move(0, -250), {TDragEventKind::Release, {}}});
-    EXPECT_EQ(RunThumbDrag(drag, start), 70);
-    EXPECT_EQ(drag.offsets, (std::vector<int>{100, 180, 140}));  // a move that changes nothing is not told
-    EXPECT_EQ(drag.posted, (std::vector<int>{50, 90, 70}));
-    EXPECT_EQ(drag.finished, std::vector<int>{70});
-  }
-  {
-    TScriptedDrag drag({{TDragEventKind::Release, {}}});  // no movement: the start position
-    RunThumbDrag(drag, start);
-    EXPECT_EQ(drag.finished, std::vector<int>{45});
-  }
-  {
-    TScriptedDrag drag({Move(-500, -280), {TDragEventKind::Abort, {}}});  // capture lost, or quitting
-    RunThumbDrag(drag, start);
-    EXPECT_EQ(drag.finished, std::vector<int>{55});
-  }
-  {
-    TScriptedDrag drag({Move(-500, -280), {TDragEventKind::Gone, {}}});  // window destroyed
-    RunThumbDrag(drag, start);
-    EXPECT_TRUE(drag.finished.empty());
-    EXPECT_EQ(drag.waits, 2);
-  }
+  TScriptedDrag d = Drag(start, {Move(-400, -290), Move(-400, -290), Move(0, 10000), Move(0, -250), Release});
+  EXPECT_EQ(d.last, 70);
+  EXPECT_EQ(d.offsets, (std::vector<int>{100, 180, 140}));  // a move that changes nothing is not told
+  EXPECT_EQ(d.posted, (std::vector<int>{50, 90, 70}));
+  EXPECT_EQ(d.finished, std::vector<int>{70});
+  EXPECT_EQ(Drag(start, {Release}).finished, std::vector<int>{45});  // no movement: the start position
+  EXPECT_EQ(Drag(start, {Move(-500, -280), Abort}).finished, std::vector<int>{55});  // capture lost, or quitting
+  d = Drag(start, {Move(-500, -280), Gone});  // window destroyed: nothing more is sent
+  EXPECT_TRUE(d.finished.empty());
+  EXPECT_EQ(d.waits, 2);
   start.Values = Values(0, 99, 10, 1000);  // a stale position outside the range starts clamped
-  TScriptedDrag drag({{TDragEventKind::Release, {}}});
-  RunThumbDrag(drag, start);
-  EXPECT_EQ(drag.finished, std::vector<int>{90});
+  EXPECT_EQ(Drag(start, {Release}).finished, std::vector<int>{90});
 }
 
 }  // namespace
