@@ -47,14 +47,21 @@ bool TSkinScControl::BeforeMessage(TMessage& m) {
       return false;
     }
     case WM_PAINT:
+      if (!Skinned()) return true;  // a skin without bar images leaves the system's look
       HandlePaintMessage(m);
       return false;
     case WM_ERASEBKGND:
+      if (!Skinned()) return true;
       m.Result = 1;
       return false;
     default:
       return true;
   }
+}
+
+bool TSkinScControl::Skinned() const {
+  const TSkinData* skin = SkinData();
+  return skin && !skin->Empty && HasBarImages(*skin);
 }
 
 void TSkinScControl::AfterMessage(TMessage& m) {
@@ -92,8 +99,8 @@ void TSkinScControl::ComputeThumb(int length) {
 }
 
 void TSkinScControl::Paint(HDC dc, const TRect& rect) {
+  if (!Skinned()) return;
   const TSkinData* skin = SkinData();
-  if (!skin || skin->Empty || !HasBarImages(*skin)) return;
   const bool vertical = Vertical();
   const int length = vertical ? rect.Height() : rect.Width();
   ComputeThumb(length);

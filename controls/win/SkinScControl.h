@@ -20,6 +20,7 @@ public:
   bool Vertical() const;
 
 private:
+  bool Skinned() const;
   void ComputeThumb(int length);
   // The press the system's tracking loop runs with, from where it landed.
   int PartAt(LPARAM clientPoint);

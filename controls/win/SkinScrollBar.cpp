@@ -336,6 +336,9 @@ void TSkinScrollBar::ApplySkinChange(TSkinData* skinData) {
   cache_[0].Clear();
   cache_[1].Clear();
   TSkinControl::ApplySkinChange(skinData);
+  // The frame is painted again: by the system first, then, if the new skin
+  // has bar images, by us.
+  if (Attached() && Handle()) RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
 }
 
 void TSkinScrollBar::ComputeBarRects() {
