@@ -315,6 +315,29 @@ TEST_F(ControlScroll, ScrollBarControlsListViewsAndPlainBars) {
   MapWindowPoints(left, nullptr, reinterpret_cast<POINT*>(&cr), 2);
   EXPECT_EQ(l->Bars().Vert.Right, cr.left - wr.left);  // left of the client area
   EXPECT_EQ(BarsMismatch(*l, *skin), 0);
+  // Right to left: the window DC counts from the right edge; the bar is
+  // where the system put it, beside the client area.
+  HWND rtl = CreateWindowExW(WS_EX_LAYOUTRTL, L"ListBox", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER,
+                             440, 380, 150, 80, parent, nullptr, inst, nullptr);
+  for (int i = 0; i < 40; ++i) SendMessageW(rtl, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"entry"));
+  owned = std::make_unique<TSkinScrollBar>(*skinner);
+  ASSERT_TRUE(owned->AttachWindow(rtl, skin.get()));
+  TSkinScrollBar* r = owned.get();
+  skinner->AdoptControlSkinner(std::move(owned));
+  r->PaintNow();
+  GetWindowRect(rtl, &wr);
+  const TRect v = r->Bars().Vert;
+  GetClientRect(rtl, &cr);
+  MapWindowPoints(rtl, nullptr, reinterpret_cast<POINT*>(&cr), 2);
+  EXPECT_TRUE(wr.right - v.Left <= cr.left || wr.right - v.Right >= cr.right);  // beside the client area, not over it
+  const TBitmap shown = ReadScreen(rtl);
+  TBitmap expected;
+  ComposeBar(expected, *skin, {true, v.Height(), SystemArrowSize(true), ppNone, r->Metrics(1), v.Width()});
+  int wrong = 0;  // mirrored on the screen
+  for (int y = 0; y < v.Height(); ++y)
+    for (int x = 0; x < v.Width(); ++x)
+      wrong += (shown.GetPixel(wr.right - wr.left - 1 - (v.Left + x), v.Top + y) & 0xFFFFFF) != (expected.GetPixel(x, y) & 0xFFFFFF);
+  EXPECT_EQ(wrong, 0);
 }
 
 TEST_F(ControlScroll, AttachDetachCyclesLeaveNothingBehind) {
