@@ -161,6 +161,9 @@ TChildChoice ClassifyChildWindow(std::string_view lowerName, uint32_t style, boo
   if (lowerName == "msctls_progress32") return {K::Progress};
   if (lowerName == "msctls_trackbar32") return {K::TrackBar};
   if (lowerName == "msctls_updown32") return {K::UpDown};
+  if (lowerName == "listbox" || lowerName == "systreeview32" || lowerName.starts_with("richedit"))
+    return {K::ScrollBars};
+  if (lowerName == "syslistview32") return {K::ListView};
   if (lowerName == "sysheader32") return {lowerParentName == "syslistview32" ? K::None : K::Header};
   return {};
 }

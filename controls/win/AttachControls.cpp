@@ -10,7 +10,10 @@
 #include "controls/win/SkinEdit.h"
 #include "controls/win/SkinGlyphButtons.h"
 #include "controls/win/SkinHeader.h"
+#include "controls/win/SkinListView.h"
 #include "controls/win/SkinProgress.h"
+#include "controls/win/SkinScControl.h"
+#include "controls/win/SkinSizer.h"
 #include "controls/win/SkinStatusBar.h"
 #include "controls/win/SkinTab.h"
 #include "controls/win/SkinTrackBar.h"
@@ -139,6 +142,17 @@ int AttachByKind(TControlSkinnerHost& host, TComponent* c, K kind, TSkinData* sk
     case K::TrackBar:
       // Recoloured, so the system's channel and tics sit on the skin's face.
       return AdoptControl<TSkinTrackBar>(host, win, skin, true);
+    case K::ScrollBars:
+    case K::GridScrollBars: {
+      if (!win) return 0;
+      const int n = Adopt<TSkinScrollBar>(host, [&](TSkinScrollBar& s) { return s.AttachScrollBars(win, skin, true); });
+      if (n && kind == K::GridScrollBars) static_cast<TCustomGrid*>(c)->SetFixedColor(skin->colors[csButtonFace]);
+      return n;
+    }
+    case K::ListView:
+      return AdoptControl<TSkinListView>(host, win, skin, false);
+    case K::ScrollBarControl:
+      return AdoptControl<TSkinScControl>(host, win, skin, false);
     case K::FlatToolBar:
       static_cast<TToolBar*>(c)->SetFlat(true);
       return 0;
@@ -203,6 +217,14 @@ bool AttachChildWindow(TControlSkinnerHost& host, HWND child, TSkinData* skin) {
       return TSkinTab::SkinHasTabs(skin) && AdoptWindow<TSkinTab>(host, target, skin) != 0;
     case K::Header:
       return AttachHeaderWindow(host, target, skin);
+    case K::ScrollBars:
+      return AdoptWindow<TSkinScrollBar>(host, target, skin) != 0;
+    case K::ListView:
+      return AdoptWindow<TSkinListView>(host, target, skin) != 0;
+    case K::ScrollBarControl:
+      return AdoptWindow<TSkinScControl>(host, target, skin) != 0;
+    case K::Sizer:
+      return AdoptWindow<TSkinSizer>(host, target, skin) != 0;
     case K::Box:
       return AdoptWindow<TSkinBox>(host, target, skin) != 0;
     case K::StatusBar:

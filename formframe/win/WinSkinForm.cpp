@@ -65,7 +65,10 @@ TCanvas& TWinSkinForm::SharedCanvas() {
 }
 
 void TWinSkinForm::AttachControls() {
-  if (form_) pelorin::AttachControls(*this, *form_, skin_);
+  if (!form_) return;
+  pelorin::AttachControls(*this, *form_, skin_);
+  // Windows a program made itself on the form (scroll bars, size grips).
+  pelorin::AttachChildWindows(*this, wnd_, skin_);
 }
 
 void TWinSkinForm::AttachChildWindows() { pelorin::AttachChildWindows(*this, wnd_, skin_); }
@@ -323,7 +326,8 @@ void TWinSkinForm::ApplySkinChange() {
     ColourOwnedGrids(face);
   }
   stage_ = stReskin;
-  for (const auto& skinner : controlSkinners_) skinner->ApplySkinChange(skin_);
+  // By index: a skinner may adopt another (a list view's new header) meanwhile.
+  for (size_t i = 0; i < controlSkinners_.size(); ++i) controlSkinners_[i]->ApplySkinChange(skin_);
   // Controls made since the last attach, or families the old skin left out,
   // get their skinners now; those skinned already are left alone.
   if (form_) {

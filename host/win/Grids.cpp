@@ -120,7 +120,12 @@ void TCustomGrid::WndProc(TMessage& m) {
         case SB_LINEDOWN:
         case SB_PAGEDOWN: ++first; break;
         case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: first = static_cast<short>(HIWORD(m.WParam)); break;
+        case SB_THUMBPOSITION: {
+          // wParam carries 16 bits; the bar holds the whole position.
+          SCROLLINFO si{sizeof si, SIF_TRACKPOS, 0, 0, 0, 0, 0};
+          first = GetScrollInfo(handle_, vert ? SB_VERT : SB_HORZ, &si) ? si.nTrackPos : HIWORD(m.WParam);
+          break;
+        }
         default: break;
       }
       Changed();

@@ -57,11 +57,10 @@ LRESULT TSkinManage::HookEvent(int code, WPARAM wParam, LPARAM lParam) {
   try {
     switch (code) {
       case HCBT_CREATEWND: {
-        const std::string name = ClassNameOf(wnd);
-        auto* create = reinterpret_cast<CBT_CREATEWNDW*>(lParam);
-        // Skinned windows draw their own scroll bars: refuse raw ones inside them.
-        if (name == "ScrollBar" && create && create->lpcs && IsTracked(create->lpcs->hwndParent)) return 10;
-        if (name == "#32768") AttachPopupMenu(wnd);
+        // Scroll-bar controls and size grips are created like any other
+        // window, also inside skinned windows: the form's control skinners
+        // paint them once they are attached.
+        if (ClassNameOf(wnd) == "#32768") AttachPopupMenu(wnd);
         break;
       }
       case HCBT_DESTROYWND:

@@ -125,6 +125,8 @@ TEST(Classification, ChildWindowsByClassAndStyle) {
   EXPECT_EQ(ClassifyChildWindow("systabcontrol32", 0, false).Kind, K::Tab);
   EXPECT_EQ(ClassifyChildWindow("edit", 0, false).Kind, K::Edit);
   EXPECT_EQ(ClassifyChildWindow("msctls_trackbar32", 0, false).Kind, K::TrackBar);
+  EXPECT_EQ(ClassifyChildWindow("richedit50w", 0, false).Kind, K::ScrollBars);
+  EXPECT_EQ(ClassifyChildWindow("syslistview32", 0, false).Kind, K::ListView);
   EXPECT_EQ(ClassifyChildWindow("sysheader32", 0, false, "syslistview32").Kind, K::None);  // the list view's
   EXPECT_EQ(ClassifyChildWindow("sysheader32", 0, false, "#32770").Kind, K::Header);
   EXPECT_EQ(ClassifyChildWindow("static", 0, false).Kind, K::None);
