@@ -54,8 +54,9 @@ protected:
     skinner->AttachForm(form);
     PostMessageW(form->Handle(), WM_SKIN_ACTIVATE, 0, SkinActivateLParam);
     testing::Pump();
-    // Two combos, edit, picker and its spin, up-down; the simple combo is left alone.
-    ASSERT_EQ(skinner->ControlSkinners().size(), 6u);
+    // Two combos, edit, the memo's bars, picker and its spin, up-down; the
+    // simple combo is left alone.
+    ASSERT_EQ(skinner->ControlSkinners().size(), 7u);
     EXPECT_EQ(WindowSkinners().Find(combos[csSimple]->Handle()), nullptr);
     edit->SetFocus();
     testing::Pump();
@@ -172,13 +173,13 @@ TEST_F(ControlInputs, AttachDetachAndSkinSwitchCyclesLeaveNothing) {
   skinner.reset();
   auto cycle = [&](int i) {
     TWinSkinForm host(i % 2 ? skin.get() : other.get());
-    EXPECT_EQ(AttachControls(host, *form, i % 2 ? skin.get() : other.get()), 5);
+    EXPECT_EQ(AttachControls(host, *form, i % 2 ? skin.get() : other.get()), 6);
     // By index: a paint may hand the form skinner a new skinner.
     for (size_t k = 0; k < host.ControlSkinners().size(); ++k) {
       host.ControlSkinners()[k]->ApplySkinChange(i % 2 ? other.get() : skin.get());
       host.ControlSkinners()[k]->PaintNow();
     }
-    EXPECT_EQ(host.ControlSkinners().size(), 6u);
+    EXPECT_EQ(host.ControlSkinners().size(), 7u);
   };
   cycle(0);
   cycle(1);

@@ -290,7 +290,7 @@ TEST_F(ControlScroll, ScrollBarControlsListViewsAndPlainBars) {
                               280, 380, 150, 80, parent, nullptr, inst, nullptr);
   ASSERT_TRUE(bar && grip && left);
   for (int i = 0; i < 40; ++i) SendMessageW(left, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"entry"));
-  EXPECT_EQ(AttachChildWindows(*skinner, parent, skin.get()), 2);
+  EXPECT_EQ(AttachChildWindows(*skinner, parent, skin.get()), 3);
   EXPECT_NE(WindowSkinners().FindAs<TSkinSizer>(grip), nullptr);
   auto* raw = WindowSkinners().FindAs<TSkinScControl>(bar);
   ASSERT_NE(raw, nullptr);
@@ -304,10 +304,8 @@ TEST_F(ControlScroll, ScrollBarControlsListViewsAndPlainBars) {
   face.Fill(ColorToRGB(skin->colors[csButtonFace]));
   EXPECT_EQ(DifferingPixels(shownGrip, face), 0);
 
-  auto owned = std::make_unique<TSkinScrollBar>(*skinner);
-  ASSERT_TRUE(owned->AttachWindow(left, skin.get()));
-  TSkinScrollBar* l = owned.get();
-  skinner->AdoptControlSkinner(std::move(owned));
+  TSkinScrollBar* l = WindowSkinners().FindAs<TSkinScrollBar>(left);
+  ASSERT_NE(l, nullptr);
   l->PaintNow();
   RECT wr, cr;
   GetWindowRect(left, &wr);
@@ -320,10 +318,9 @@ TEST_F(ControlScroll, ScrollBarControlsListViewsAndPlainBars) {
   HWND rtl = CreateWindowExW(WS_EX_LAYOUTRTL, L"ListBox", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER,
                              440, 380, 150, 80, parent, nullptr, inst, nullptr);
   for (int i = 0; i < 40; ++i) SendMessageW(rtl, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"entry"));
-  owned = std::make_unique<TSkinScrollBar>(*skinner);
-  ASSERT_TRUE(owned->AttachWindow(rtl, skin.get()));
-  TSkinScrollBar* r = owned.get();
-  skinner->AdoptControlSkinner(std::move(owned));
+  EXPECT_TRUE(AttachChildWindow(*skinner, rtl, skin.get()));
+  TSkinScrollBar* r = WindowSkinners().FindAs<TSkinScrollBar>(rtl);
+  ASSERT_NE(r, nullptr);
   r->PaintNow();
   GetWindowRect(rtl, &wr);
   const TRect v = r->Bars().Vert;
@@ -345,7 +342,7 @@ TEST_F(ControlScroll, AttachDetachCyclesLeaveNothingBehind) {
   auto other = MakeSkin(skingen::SlateTheme());
   auto cycle = [&](int i) {
     TWinSkinForm host(i % 2 ? skin.get() : other.get());
-    EXPECT_EQ(AttachControls(host, *form, host.SkinData()), 9);
+    EXPECT_EQ(AttachControls(host, *form, host.SkinData()), 10);
     for (auto& s : host.ControlSkinners()) {
       s->ApplySkinChange(i % 2 ? other.get() : skin.get());
       s->PaintNow();
