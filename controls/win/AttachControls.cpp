@@ -109,8 +109,15 @@ int AttachByKind(TControlSkinnerHost& host, TComponent* c, K kind, TSkinData* sk
     case K::SpeedButton:
       return Adopt<TSkinSpeedButton>(
           host, [&](TSkinSpeedButton& s) { return s.AttachSpeedButton(static_cast<TSpeedButton*>(c), skin); });
-    case K::Tab:
-      return win ? AdoptWindow<TSkinTab>(host, win->Handle(), skin) : 0;
+    case K::Tab: {
+      if (!win) return 0;
+      int count = AdoptWindow<TSkinTab>(host, win->Handle(), skin);
+      // The sheets take the face colour while skinned (the base skinner keeps
+      // and gives back their own), so the page is not a light box in a dark skin.
+      if (auto* pages = dynamic_cast<TPageControl*>(c))
+        for (int i = 0; i < pages->PageCount(); ++i) count += AdoptControl<TSkinControl>(host, pages->Pages(i), skin, true);
+      return count;
+    }
     case K::CheckBox:
       return AdoptControl<TSkinCheckBox>(host, win, skin, true);
     case K::RadioButton:

@@ -127,7 +127,7 @@ TEST_F(ControlTabs, StripSelectedTabPageFrameAndCaptionColoursOnEverySide) {
     tabs->SetTabPosition(position);
     const TBitmap system = ReadScreen(pages->Handle());
     TWinSkinForm host(skin.get());
-    ASSERT_EQ(AttachControls(host, *form, skin.get()), 2);
+    ASSERT_EQ(AttachControls(host, *form, skin.get()), 6);  // and the page control's four sheets
     EXPECT_EQ(WindowSkinners().FindAs<TSkinTab>(pages->Handle())->Orientation(), TTabSide(position));
     EXPECT_GT(DifferingPixels(system, ReadScreen(pages->Handle())), 0);
     EXPECT_EQ(Mismatch(pages->Handle()), 0);
@@ -148,7 +148,7 @@ TEST_F(ControlTabs, SkinSwitchesAndSkinsWithoutTheElements) {
   const HWND wnd = pages->Handle();
   const TBitmap system = ReadScreen(wnd);
   TWinSkinForm host(skin.get());
-  ASSERT_EQ(AttachControls(host, *form, skin.get()), 2);
+  ASSERT_EQ(AttachControls(host, *form, skin.get()), 6);  // and the page control's four sheets
   auto* tab = WindowSkinners().FindAs<TSkinTab>(wnd);
 
   // Tabs but no page frame: skinned tabs, the system's frame.
@@ -182,7 +182,7 @@ TEST_F(ControlTabs, AttachDetachAndSkinSwitchCyclesLeaveNothing) {
   const auto other = MakeSkin(skingen::EmberTheme());
   auto cycle = [&](int i) {
     TWinSkinForm host(i % 2 ? skin.get() : other.get());
-    EXPECT_EQ(AttachControls(host, *form, i % 2 ? skin.get() : other.get()), 2);
+    EXPECT_EQ(AttachControls(host, *form, i % 2 ? skin.get() : other.get()), 6);  // and the page control's four sheets
     for (const auto& s : host.ControlSkinners()) {
       s->PaintNow();
       s->ApplySkinChange(i % 2 ? other.get() : skin.get());
@@ -196,7 +196,7 @@ TEST_F(ControlTabs, AttachDetachAndSkinSwitchCyclesLeaveNothing) {
   // Switches on the same skinners.
   {
     TWinSkinForm host(skin.get());
-    ASSERT_EQ(AttachControls(host, *form, skin.get()), 2);
+    ASSERT_EQ(AttachControls(host, *form, skin.get()), 6);  // and the page control's four sheets
     for (int i = 0; i < 2; ++i)
       for (const auto& s : host.ControlSkinners()) s->ApplySkinChange(i % 2 ? skin.get() : other.get());
     const long warm = LiveAllocations();
