@@ -17,5 +17,8 @@ inline constexpr intptr_t SkinActivateLParam = 1000;
 // A title-bar button with an application-defined action was clicked;
 // wParam = the action code, lParam = 0.
 inline constexpr uint32_t WM_SKIN_TITLEBUTTON = 0x3504;
+// A child window was made inside a skinned window: its controls get their
+// skinners (the manager posts it to the top-level window).
+inline constexpr uint32_t WM_SKIN_ATTACHCHILDREN = 0x3505;
 
 }  // namespace pelorin

@@ -510,6 +510,19 @@ LRESULT TWinSkinForm::SkinWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
+    case WM_SKIN_ATTACHCHILDREN: {
+      // One walk for however many children were made since the last.
+      MSG pending;
+      while (PeekMessageW(&pending, wnd_, WM_SKIN_ATTACHCHILDREN, WM_SKIN_ATTACHCHILDREN, PM_REMOVE | PM_NOYIELD)) {}
+      if (stage_ != stNone && skin_ && !skin_->Empty) {
+        if (form_) {
+          AttachControls();
+        } else {
+          AttachChildWindows();
+        }
+      }
+      return 0;
+    }
     case WM_NCCALCSIZE:
       // A window may get its menu after it was skinned (a form that is
       // activated while it is being created): the bar follows once the

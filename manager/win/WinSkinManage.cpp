@@ -61,6 +61,13 @@ LRESULT TSkinManage::HookEvent(int code, WPARAM wParam, LPARAM lParam) {
         // window, also inside skinned windows: the form's control skinners
         // paint them once they are attached.
         if (ClassNameOf(wnd) == "#32768") AttachPopupMenu(wnd);
+        // A control made after its window was skinned (a dialog adding
+        // controls as it runs) is skinned once it exists.
+        const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
+        if (create && create->lpcs && (create->lpcs->style & WS_CHILD) && create->lpcs->hwndParent) {
+          HWND root = GetAncestor(create->lpcs->hwndParent, GA_ROOT);
+          if (root && IsTracked(root)) PostMessageW(root, WM_SKIN_ATTACHCHILDREN, 0, 0);
+        }
         break;
       }
       case HCBT_DESTROYWND:

@@ -148,6 +148,12 @@ TEST_P(PlainWindows, StartSkinsTheOpenWindowsAndStopGivesEverythingBack) {
     EXPECT_EQ(GetWindowLongPtrW(wnd, GWL_STYLE) & WS_SYSMENU, 0);
   }
   EXPECT_NE(WindowSkinners().Find(Item(IDOK)), nullptr);
+  // A control the dialog makes while it runs is skinned once it exists.
+  HWND late = CreateWindowExW(0, L"Button", L"Late", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 4, 4, 60, 16, dialog,
+                              nullptr, GetModuleHandleW(nullptr), nullptr);
+  Pump();
+  EXPECT_NE(WindowSkinners().Find(late), nullptr);
+  DestroyWindow(late);
   const TBitmap mainSkinned = ReadScreen(main), dialogSkinned = ReadScreen(dialog);
   // The caption strip and the menu bar show the skin.
   EXPECT_GT(DifferingIn(mainBefore, 30, 4, mainSkinned, 30, 4, 200, 12), 400);
