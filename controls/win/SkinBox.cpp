@@ -30,10 +30,7 @@ void TSkinBox::Detach() {
     if (savedParentFont_) box->SetParentFont(true);
   }
   groupBox_ = false;
-  const HWND wnd = Attached() ? Handle() : nullptr;
-  TSkinControl::Detach();
-  // The control shows its own look again.
-  if (wnd && IsWindow(wnd)) InvalidateRect(wnd, nullptr, TRUE);
+  DetachAndRepaint();
 }
 
 bool TSkinBox::BeforeMessage(TMessage& m) {

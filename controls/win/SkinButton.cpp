@@ -21,13 +21,8 @@ bool InClient(HWND wnd, LPARAM lParam) {
 }  // namespace
 
 bool TSkinButton::BeforeMessage(TMessage& m) {
+  if (PaintWholeControl(m)) return false;
   switch (m.Msg) {
-    case WM_PAINT:
-      HandlePaintMessage(m);
-      return false;
-    case WM_ERASEBKGND:
-      m.Result = 1;
-      return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       if (GetFocus() != Handle()) SetFocus(Handle());

@@ -52,6 +52,18 @@ void TSkinControl::HandlePaintMessage(TMessage& message) {
   message.Result = 0;
 }
 
+bool TSkinControl::PaintWholeControl(TMessage& message) {
+  if (message.Msg == WM_PAINT) {
+    HandlePaintMessage(message);
+    return true;
+  }
+  if (message.Msg == WM_ERASEBKGND) {
+    message.Result = 1;
+    return true;
+  }
+  return false;
+}
+
 void TSkinControl::FillBackground(HDC dc, const TRect& rect) {
   if (!skin_) return;
   HBRUSH brush = CreateSolidBrush(ToColorRef(skin_->colors[csButtonFace]));

@@ -18,25 +18,13 @@ bool TSkinProgress::HasImage() const {
 TSkinProgress::~TSkinProgress() { TSkinProgress::Detach(); }
 
 void TSkinProgress::Detach() {
-  const HWND wnd = Attached() ? Handle() : nullptr;
-  TSkinControl::Detach();
-  // The control shows its own look again.
-  if (wnd && IsWindow(wnd)) InvalidateRect(wnd, nullptr, TRUE);
+  DetachAndRepaint();
 }
 
 bool TSkinProgress::BeforeMessage(TMessage& m) {
   // A skin without a progress image leaves the bar its system look.
   if (!HasImage()) return true;
-  switch (m.Msg) {
-    case WM_PAINT:
-      HandlePaintMessage(m);
-      return false;
-    case WM_ERASEBKGND:
-      m.Result = 1;
-      return false;
-    default:
-      return true;
-  }
+  return !PaintWholeControl(m);
 }
 
 void TSkinProgress::Paint(HDC dc, const TRect& rect) {

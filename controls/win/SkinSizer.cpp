@@ -9,16 +9,7 @@ bool TSkinSizer::IsSizeBox(HWND wnd) {
 }
 
 bool TSkinSizer::BeforeMessage(TMessage& m) {
-  switch (m.Msg) {
-    case WM_PAINT:
-      HandlePaintMessage(m);
-      return false;
-    case WM_ERASEBKGND:
-      m.Result = 1;
-      return false;
-    default:
-      return true;
-  }
+  return !PaintWholeControl(m);
 }
 
 void TSkinSizer::Paint(HDC dc, const TRect& rect) {

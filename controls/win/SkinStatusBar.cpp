@@ -28,23 +28,11 @@ std::wstring SystemText(HWND wnd, int index, unsigned& flags) {
 TSkinStatusBar::~TSkinStatusBar() { TSkinStatusBar::Detach(); }
 
 void TSkinStatusBar::Detach() {
-  const HWND wnd = Attached() ? Handle() : nullptr;
-  TSkinControl::Detach();
-  // The control shows its own look again.
-  if (wnd && IsWindow(wnd)) InvalidateRect(wnd, nullptr, TRUE);
+  DetachAndRepaint();
 }
 
 bool TSkinStatusBar::BeforeMessage(TMessage& m) {
-  switch (m.Msg) {
-    case WM_PAINT:
-      HandlePaintMessage(m);
-      return false;
-    case WM_ERASEBKGND:
-      m.Result = 1;
-      return false;
-    default:
-      return true;
-  }
+  return !PaintWholeControl(m);
 }
 
 std::vector<TStatusPanelView> TSkinStatusBar::Panels() const {

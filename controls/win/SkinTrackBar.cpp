@@ -25,10 +25,7 @@ bool TSkinTrackBar::AttachWindow(HWND wnd, TSkinData* skinData) {
 void TSkinTrackBar::Detach() {
   parentHook_.reset();
   faceBrush_.Reset();
-  const HWND wnd = Attached() ? Handle() : nullptr;
-  TSkinControl::Detach();
-  // The control shows its own look again.
-  if (wnd && IsWindow(wnd)) InvalidateRect(wnd, nullptr, TRUE);
+  DetachAndRepaint();
 }
 
 bool TSkinTrackBar::IsOurCustomDraw(LPARAM lParam) const {

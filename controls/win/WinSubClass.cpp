@@ -128,6 +128,12 @@ void TSkinControl::Detach() {
   look_.Clear();
 }
 
+void TSkinControl::DetachAndRepaint() {
+  const HWND wnd = Attached() ? handle_ : nullptr;
+  TSkinControl::Detach();
+  if (wnd && IsWindow(wnd)) InvalidateRect(wnd, nullptr, TRUE);
+}
+
 LRESULT TSkinControl::SubclassProc(void* self, HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
   TMessage m{msg, wParam, lParam, 0};
   static_cast<TSkinControl*>(self)->SkinWindowProc(m);

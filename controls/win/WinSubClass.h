@@ -81,6 +81,10 @@ public:
   // Shared painting routines.
   // WM_PAINT of skinners that draw the whole control themselves.
   void HandlePaintMessage(TMessage& message);
+  // For a skinner that draws every pixel of its control: paints on WM_PAINT
+  // and swallows WM_ERASEBKGND; true when the message was one of those (the
+  // window's own handler must then not run).
+  bool PaintWholeControl(TMessage& message);
   void FillBackground(HDC dc, const TRect& rect);
   // The element's frame over the face colour into the shared buffer, grown
   // to rect (which starts at the origin); the element's style decides the rest.
@@ -116,6 +120,9 @@ protected:
   // The last composed look; cleared by a skin change and at detach.
   TLookCache look_;
 
+  // Detaches, then has the control repaint itself in its own look (for
+  // skinners that draw over the whole control).
+  void DetachAndRepaint();
   // Installs the WindowProc hook on a framework control.
   void HookWindowProc(TControl* control);
   void UnhookWindowProc();
