@@ -72,6 +72,24 @@ void TSkinEdit::FindUpDown() {
   Owner().AdoptControlSkinner(std::move(skinner));
 }
 
+void DrawEditRings(HWND wnd, HDC dc, const TRect& rect, const TSkinData& skin, bool hasSpin, bool disabled) {
+  RECT c;
+  if (!GetClientRect(wnd, &c)) return;
+  const TEditRings rings = EditRingRule({c.right, c.bottom}, {rect.Width(), rect.Height()}, hasSpin);
+  if (rings.Background == 0) return;
+  const bool staticLook = disabled || (GetWindowLongPtrW(wnd, GWL_STYLE) & ES_READONLY) != 0;
+  HBRUSH background = ControlBackgroundBrush(wnd, dc, staticLook);
+  for (int i = 1; i <= rings.Background; ++i) {
+    const RECT ring{rect.Left + i, rect.Top + i, rect.Right - i, rect.Bottom - i};
+    FrameRect(dc, &ring, background);
+  }
+  if (!rings.Shadow) return;
+  const TGdiObject<HBRUSH> shadow(CreateSolidBrush(ToColorRef(skin.colors[csButtonShadow])));
+  if (!shadow) return;
+  const RECT outer{rect.Left, rect.Top, rect.Right, rect.Bottom};
+  FrameRect(dc, &outer, shadow.Get());
+}
+
 void TSkinEdit::Paint(HDC dc, const TRect& rect) {
   const TSkinData* skin = SkinData();
   if (!skin) return;
@@ -81,22 +99,8 @@ void TSkinEdit::Paint(HDC dc, const TRect& rect) {
     if (spin && spin != triedSpin_ && !searchPosted_ && FindSpinMessage)
       searchPosted_ = PostMessageW(Handle(), FindSpinMessage, 0, 0) != 0;
   }
-  RECT c;
-  if (!GetClientRect(Handle(), &c)) return;
-  const TEditRings rings = EditRingRule({c.right, c.bottom}, {rect.Width(), rect.Height()}, hasSpin_);
-  if (rings.Background == 0) return;
   RefreshFacts();
-  const bool staticLook = !Enabled() || (GetWindowLongPtrW(Handle(), GWL_STYLE) & ES_READONLY) != 0;
-  HBRUSH background = ControlBackgroundBrush(Handle(), dc, staticLook);
-  for (int i = 1; i <= rings.Background; ++i) {
-    const RECT ring{rect.Left + i, rect.Top + i, rect.Right - i, rect.Bottom - i};
-    FrameRect(dc, &ring, background);
-  }
-  if (!rings.Shadow) return;
-  const TGdiObject<HBRUSH> shadow(CreateSolidBrush(ToColorRef(skin->colors[csButtonShadow])));
-  if (!shadow) return;
-  const RECT outer{rect.Left, rect.Top, rect.Right, rect.Bottom};
-  FrameRect(dc, &outer, shadow.Get());
+  DrawEditRings(Handle(), dc, rect, *skin, hasSpin_, !Enabled());
 }
 
 }  // namespace pelorin

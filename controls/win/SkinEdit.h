@@ -9,6 +9,11 @@ namespace pelorin {
 
 class TSkinUpDown;
 
+// The flat rings over a bordered edit's system edge, rect being its window
+// in the window DC dc: the inner ones in the edit's own background, the
+// outer one in the skin's shadow colour. Memos draw them too.
+void DrawEditRings(HWND wnd, HDC dc, const TRect& rect, const TSkinData& skin, bool hasSpin, bool disabled);
+
 class TSkinEdit : public TSkinControl {
 public:
   using TSkinControl::TSkinControl;

@@ -4,9 +4,13 @@
 
 #include <windowsx.h>
 
+#include <string>
+
 #include "controls/ThumbDrag.h"
+#include "controls/win/SkinEdit.h"
 #include "host/win/Controls.h"
 #include "host/win/Graphics.h"
+#include "host/win/StdCtrls.h"
 #include "skinmodel/WinSkinData.h"
 
 namespace pelorin {
@@ -137,6 +141,14 @@ void TSkinScrollBar::Init(bool handleClicks) {
   painted_ = {};
   painted_.Style = -1;  // the first paint is never skipped
   layoutStale_ = true;
+  // A memo or rich edit with the sunken edge gets the flat ring a skinned
+  // edit has; this skinner is the only one its window can have.
+  char name[100] = {};
+  GetClassNameA(Handle(), name, sizeof name);
+  const std::string cls = name;
+  const bool edit = dynamic_cast<TCustomEdit*>(Control()) != nullptr || lstrcmpiA(name, "Edit") == 0 ||
+                    cls.rfind("RichEdit", 0) == 0 || cls.rfind("RICHEDIT", 0) == 0;
+  editRings_ = edit && (GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
 }
 
 bool TSkinScrollBar::AttachScrollBars(TWinControl* control, TSkinData* skinData, bool handleClicks) {
@@ -288,11 +300,21 @@ void TSkinScrollBar::AfterMessage(TMessage& m) {
 void TSkinScrollBar::PaintNow() {
   // Paint needs no window rectangle: the bar layout is kept between paints.
   const TSkinData* skin = SkinData();
-  if (!skin || skin->Empty || !HasBarImages(*skin) || !Handle()) return;
+  if (!skin || skin->Empty || !Handle()) return;
+  const bool bars = HasBarImages(*skin);
+  if (!bars && !editRings_) return;
   HDC dc = GetWindowDC(Handle());
   if (!dc) return;
   try {
-    Paint(dc, {});
+    if (bars) Paint(dc, {});
+    RECT wr;
+    if (editRings_ && GetWindowRect(Handle(), &wr)) {
+      // The inner ring would cross the bars, which lie right inside the edge.
+      for (const TRect& r : {bars_.Horz, bars_.Vert, bars_.SizeBox})
+        if (!r.IsEmpty()) ExcludeClipRect(dc, r.Left, r.Top, r.Right, r.Bottom);
+      DrawEditRings(Handle(), dc, Rect(0, 0, wr.right - wr.left, wr.bottom - wr.top), *skin, false,
+                    !IsWindowEnabled(Handle()));
+    }
   } catch (...) {
     // Painting never reports: the window keeps what it showed.
   }

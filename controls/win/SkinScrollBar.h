@@ -84,6 +84,7 @@ private:
   LONG_PTR style_ = 0, exStyle_ = 0;
   bool tracking_ = false;
   bool handleClicks_ = false;
+  bool editRings_ = false;  // a bordered memo or rich edit: its ring is drawn too
   bool inScroll_[2] = {false, false};
   TBarRects bars_;
   TBarMetrics metrics_[2];

@@ -132,7 +132,7 @@ TEST_F(ControlInputs, ComboFramesArrowAndSunkenBorder) {
 }
 
 TEST_F(ControlInputs, EditAndMemoRingsComeBackAfterTheFrameIsRedrawn) {
-  for (TWinControl* c : {static_cast<TWinControl*>(edit)}) {
+  for (TWinControl* c : {static_cast<TWinControl*>(edit), static_cast<TWinControl*>(memo)}) {
     ExpectRing(c, "painted");
     SendMessageW(c->Handle(), WM_NCPAINT, 1, 0);  // the system's edge drawn again, client untouched
     ExpectRing(c, "after WM_NCPAINT");
