@@ -155,7 +155,9 @@ TChildChoice ClassifyChildWindow(std::string_view lowerName, uint32_t style, boo
     return {(style & (SizeBox | SizeGrip)) ? K::Sizer : K::ScrollBarControl};
   }
   if (lowerName == "systabcontrol32") return {(style & 0x2000) != 0x2000 ? K::Tab : K::None};
-  if (lowerName == "edit") return {K::Edit};
+  // An edit with scroll bars is a memo: its bars are skinned (with the ring).
+  constexpr uint32_t Bars = 0x00100000 | 0x00200000;
+  if (lowerName == "edit") return {(style & Bars) ? K::ScrollBars : K::Edit};
   // The common controls that draw from the skin as well.
   if (lowerName == "msctls_statusbar32") return {K::StatusBar};
   if (lowerName == "msctls_progress32") return {K::Progress};

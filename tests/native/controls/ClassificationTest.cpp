@@ -124,6 +124,7 @@ TEST(Classification, ChildWindowsByClassAndStyle) {
   EXPECT_EQ(ClassifyChildWindow("systabcontrol32", 0x2000, false).Kind, K::None);  // owner-drawn tabs
   EXPECT_EQ(ClassifyChildWindow("systabcontrol32", 0, false).Kind, K::Tab);
   EXPECT_EQ(ClassifyChildWindow("edit", 0, false).Kind, K::Edit);
+  EXPECT_EQ(ClassifyChildWindow("edit", 0x00200004, false).Kind, K::ScrollBars);  // a memo
   EXPECT_EQ(ClassifyChildWindow("msctls_trackbar32", 0, false).Kind, K::TrackBar);
   EXPECT_EQ(ClassifyChildWindow("richedit50w", 0, false).Kind, K::ScrollBars);
   EXPECT_EQ(ClassifyChildWindow("syslistview32", 0, false).Kind, K::ListView);
