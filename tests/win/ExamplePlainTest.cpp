@@ -148,6 +148,14 @@ TEST_P(PlainWindows, StartSkinsTheOpenWindowsAndStopGivesEverythingBack) {
     EXPECT_EQ(GetWindowLongPtrW(wnd, GWL_STYLE) & WS_SYSMENU, 0);
   }
   EXPECT_NE(WindowSkinners().Find(Item(IDOK)), nullptr);
+  // Every control family of the dialog has its skinner; the list view's
+  // header comes with the list view's.
+  for (int id : {IDC_PUSH, IDC_CHECK, IDC_RADIO1, IDC_RADIO2, IDC_GROUP, IDC_EDIT, IDC_MEMO, IDC_COMBO, IDC_LIST,
+                 IDC_TAB, IDC_SCROLL, IDC_LISTVIEW, IDC_TREE, IDC_PROGRESS, IDC_TRACK, IDC_STATUS, IDC_UPDOWN,
+                 IDC_UPDOWN_EDIT})
+    EXPECT_NE(WindowSkinners().Find(Item(id)), nullptr) << "control " << id;
+  EXPECT_NE(WindowSkinners().Find(reinterpret_cast<HWND>(SendMessageW(Item(IDC_LISTVIEW), LVM_GETHEADER, 0, 0))),
+            nullptr);
   // A control the dialog makes while it runs is skinned once it exists.
   HWND late = CreateWindowExW(0, L"Button", L"Late", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 4, 4, 60, 16, dialog,
                               nullptr, GetModuleHandleW(nullptr), nullptr);
