@@ -87,7 +87,7 @@ int HitTestBar(int pos, const TBarMetrics& m) {
   if (p < a + m.ThumbOffset + m.ThumbLength) return scThumbTrack;
   if (p < a + m.TrackLength) return scPageDown;
   if (p < 2 * a + m.TrackLength) return scLineDown;
-  return scNone;
+  return scNoPart;
 }
 
 int MaxScrollPos(const TScrollValues& v) {

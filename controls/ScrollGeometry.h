@@ -12,7 +12,7 @@ namespace pelorin {
 // Scroll codes of the scroll messages and the hit test.
 enum TScrollCode : int {
   scLineUp = 0, scLineDown = 1, scPageUp = 2, scPageDown = 3, scThumbPosition = 4, scThumbTrack = 5,
-  scEndScroll = 8, scNone = -1
+  scEndScroll = 8, scNoPart = -1
 };
 
 // The part shown pressed: 0 none, arrows 1 left, 2 right, 3 up, 4 down,
@@ -70,7 +70,7 @@ int ArrowFrame(bool vertical, bool second, int pressedPart);
 bool ComputeThumb(int barLength, int arrowSize, int minThumb, int fixedThumb, const TScrollValues& values,
                   TBarMetrics& metrics);
 
-// The scroll code of the part at pos (pixels from the bar's start), or scNone.
+// The scroll code of the part at pos (pixels from the bar's start), or scNoPart.
 int HitTestBar(int pos, const TBarMetrics& metrics);
 
 // The highest position a drag or scroll can reach: the last page's first one.

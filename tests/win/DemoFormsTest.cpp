@@ -2,7 +2,20 @@
 // its settings, the start-up steps, and the handlers bound by name.
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 #include "HostTestUtil.h"
+#include "controls/win/AttachControls.h"
+#include "controls/win/SkinBox.h"
+#include "controls/win/SkinButton.h"
+#include "controls/win/SkinCheckRadio.h"
+#include "controls/win/SkinCombo.h"
+#include "controls/win/SkinEdit.h"
+#include "controls/win/SkinGlyphButtons.h"
+#include "controls/win/SkinProgress.h"
+#include "controls/win/SkinScrollBar.h"
+#include "controls/win/SkinStatusBar.h"
+#include "controls/win/SkinTab.h"
 #include "demo/Unit1.h"
 #include "demo/Unit2.h"
 #include "manager/win/WinSkinFormAdapter.h"
@@ -198,6 +211,60 @@ TEST_F(DemoForms, HandlersBoundByNameDoTheirWork) {
   EXPECT_EQ(Form2->sd3->SkinFormtype, sfOnlyThisForm);
   EXPECT_FALSE(Form2->sd3->Active());
   EXPECT_EQ(Form2->sd3->SkinStream.GetSizeConst(), f.SkinStore1->Store()->Item(1)->Data.GetSizeConst());
+}
+
+}  // namespace
+}  // namespace pelorin
+
+namespace pelorin {
+namespace {
+
+// Every control of the skinned main form has the skinner its kind is given;
+// asking again attaches nothing; a control made later is skinned as well.
+TEST_F(DemoForms, EveryControlOfTheMainFormGetsItsSkinner) {
+  TForm1& f = *Form1;
+  f.Show();
+  ASSERT_TRUE(f.SelectSkinFile("graphite"));
+  TSkinManage* m = WinSkinManager();
+  ASSERT_NE(m, nullptr);
+  for (int i = 0; i < 100 && m->ActionScheduled(); ++i) {
+    Sleep(10);
+    Pump();
+  }
+  auto* adapter = static_cast<TWinSkinFormAdapter*>(m->FindSkinner(f.Handle()));
+  ASSERT_NE(adapter, nullptr);
+  auto has = [&](const char* name, auto* kind) {
+    using T = std::remove_pointer_t<decltype(kind)>;
+    auto* control = dynamic_cast<TWinControl*>(f.FindComponent(name));
+    ASSERT_NE(control, nullptr) << name;
+    EXPECT_NE(WindowSkinners().FindAs<T>(control->Handle()), nullptr) << name;
+  };
+  has("PageControl1", static_cast<TSkinTab*>(nullptr));
+  has("TabSheet1", static_cast<TSkinControl*>(nullptr));
+  has("ComboBox1", static_cast<TSkinComBox*>(nullptr));
+  has("CheckBox1", static_cast<TSkinCheckBox*>(nullptr));
+  has("RadioButton2", static_cast<TSkinRadioButton*>(nullptr));
+  has("Edit1", static_cast<TSkinEdit*>(nullptr));
+  has("LoadBtn", static_cast<TSkinButton*>(nullptr));
+  has("BitBtn1", static_cast<TSkinBitButton*>(nullptr));
+  has("RichEdit1", static_cast<TSkinScrollBar*>(nullptr));
+  has("ListBox1", static_cast<TSkinScrollBar*>(nullptr));
+  has("StringGrid1", static_cast<TSkinScrollBar*>(nullptr));
+  has("StatusBar1", static_cast<TSkinStatusBar*>(nullptr));
+  has("Panel1", static_cast<TSkinBox*>(nullptr));
+  has("ProgressBar1", static_cast<TSkinProgress*>(nullptr));
+  EXPECT_NE(WindowSkinners().FindAs<TSkinSpeedButton>(f.FindComponent("SpeedButton1")), nullptr);
+
+  TWinSkinForm& form = adapter->SkinForm();
+  const size_t skinned = form.ControlSkinners().size();
+  EXPECT_EQ(AttachControls(form, f, f.sd1), 0);
+  EXPECT_EQ(form.ControlSkinners().size(), skinned);
+  auto* late = new TButton(&f);
+  late->SetParent(&f);
+  late->SetBounds(10, 10, 80, 24);
+  late->HandleNeeded();
+  Pump();
+  EXPECT_NE(WindowSkinners().FindAs<TSkinButton>(late->Handle()), nullptr);
 }
 
 }  // namespace

@@ -84,7 +84,7 @@ TEST(ScrollGeometry, HitTestWalksThePartsInOrder) {
   const TBarMetrics m{16, 200, 20, 50};
   const std::pair<int, int> cases[] = {{-5, scLineUp},    {15, scLineUp},     {16, scPageUp},    {65, scPageUp},
                                        {66, scThumbTrack}, {85, scThumbTrack}, {86, scPageDown},  {215, scPageDown},
-                                       {216, scLineDown},  {231, scLineDown},  {232, scNone},     {INT_MAX, scNone}};
+                                       {216, scLineDown},  {231, scLineDown},  {232, scNoPart},     {INT_MAX, scNoPart}};
   for (auto [pos, code] : cases) EXPECT_EQ(HitTestBar(pos, m), code) << pos;
 }
 
