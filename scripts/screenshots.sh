@@ -1,7 +1,8 @@
 #!/bin/bash
 # Screenshots of the skinned demo under Wine on a private display, one per
-# skin, and one per skin with the "Dialog" menu opened by Alt+D:
-#   build/win/screenshots/<skin>.png, <skin>-menu.png
+# skin, one with the "Dialog" menu opened by Alt+D, one of the system's
+# open-file dialog (the menu's first item) and one of the demo's message box:
+#   build/win/screenshots/<skin>.png, <skin>-menu.png, <skin>-open.png, <skin>-message.png
 # Usage: scripts/screenshots.sh [skin ...]   (default: slate ember harbor)
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -24,6 +25,16 @@ PELORIN_DEMO_EXE="$top/build/win/demo/PelorinDemo.exe" PELORIN_SHOTS="$out" \
       xdotool key alt+d
       sleep 1
       import -display "$DISPLAY" -window root "$PELORIN_SHOTS/$skin-menu.png"
+      xdotool key Return
+      sleep 2
+      import -display "$DISPLAY" -window root "$PELORIN_SHOTS/$skin-open.png"
+      xdotool key Escape
+      sleep 1
+      # The MessageBox button, at its place in the main window.
+      main=$(xdotool search --name "^Pelorin$" | head -n 1)
+      xdotool mousemove --window "$main" 349 185 click 1
+      sleep 2
+      import -display "$DISPLAY" -window root "$PELORIN_SHOTS/$skin-message.png"
       kill "$demo" 2>/dev/null; wait "$demo" 2>/dev/null || true
-      echo "screenshots: $PELORIN_SHOTS/$skin.png, $skin-menu.png"
+      echo "screenshots: $PELORIN_SHOTS/$skin.png, $skin-menu.png, $skin-open.png, $skin-message.png"
     done' screenshots "${skins[@]}"
