@@ -1,0 +1,1 @@
+pelorin_fuzz_target(controlgeometry DEPS pelorin_controls pelorin_skinmodel pelorin_paint pelorin_host_core)
