@@ -5,10 +5,18 @@
 
 namespace pelorin {
 
+namespace {
+// Window coordinates stay far inside this; clamping keeps the sums below
+// from overflowing whatever a caller passes.
+constexpr int CoordLimit = 1 << 24;
+int ClampCoord(int v) { return std::clamp(v, -CoordLimit, CoordLimit); }
+}  // namespace
+
 TBarRects ComputeBarRects(const TBarFrame& f) {
   TBarRects r;
-  const TRect& c = f.Client;
-  const int s = std::max(f.BarSize, 0);
+  const TRect c{ClampCoord(f.Client.Left), ClampCoord(f.Client.Top), ClampCoord(f.Client.Right),
+                ClampCoord(f.Client.Bottom)};
+  const int s = std::clamp(f.BarSize, 0, CoordLimit);
   if (f.Horz) r.Horz = {c.Left, c.Bottom, c.Right, c.Bottom + s};
   if (f.Vert) r.Vert = f.LeftBar ? TRect{c.Left - s, c.Top, c.Left, c.Bottom} : TRect{c.Right, c.Top, c.Right + s, c.Bottom};
   if (f.Horz && f.Vert) r.SizeBox = {r.Vert.Left, r.Horz.Top, r.Vert.Right, r.Horz.Bottom};

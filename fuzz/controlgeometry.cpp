@@ -1,5 +1,6 @@
-// Fuzz target: the control skinners' arithmetic from hostile integers. Scroll
-// bar rectangles, thumbs, hit tests and drags; tab page, strip and item
+// Fuzz target: the control skinners' arithmetic from hostile integers: scroll
+// values, ranges and styles of any value, geometry of any size a window has.
+// Scroll-bar rectangles, thumbs, hit tests and drags; tab page, strip and item
 // rectangles; combo and sunken-edge rectangles; progress fills, track-bar
 // thumbs, status panels, up-down halves and check-box placement. Each must
 // stay inside what it was given and never overflow.
@@ -33,11 +34,9 @@ public:
     pos_ += n;
     return v;
   }
-  // Mostly small values, now and then the extremes.
-  int32_t Small() {
-    const int32_t v = Next();
-    return (v & 0xF0000000) == 0x70000000 ? v : v % 4096;
-  }
+  // Window geometry: any value a window can have (the system keeps sizes
+  // and coordinates within 16 bits); what controls report stays unbounded.
+  int32_t Small() { return Next() % 32768; }
   TRect Rect4() { return {Small(), Small(), Small(), Small()}; }
 
 private:
