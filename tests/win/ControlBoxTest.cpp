@@ -15,6 +15,7 @@
 #include "tests/support/win/AllocationCount.h"
 #include "tests/support/win/ScreenRead.h"
 #include "tests/win/FrameTestUtil.h"
+#include "tests/win/ControlTestUtil.h"
 #include "tests/win/HostTestUtil.h"
 
 namespace pelorin {
@@ -208,23 +209,7 @@ TEST_F(ControlBoxes, UnskinningGivesBackTheGroupBoxFontAndThePanelColour) {
 TEST_F(ControlBoxes, AttachDetachAndSkinSwitchCyclesLeaveNothing) {
   skinner.reset();
   auto other = MakeSkin(skingen::SlateTheme());  // a light skin
-  auto cycle = [&](int i) {
-    TWinSkinForm host(i % 2 ? skin.get() : other.get());
-    EXPECT_EQ(AttachControls(host, *form, host.SkinData()), 5);
-    for (auto& s : host.ControlSkinners()) {
-      s->ApplySkinChange(i % 2 ? other.get() : skin.get());
-      s->PaintNow();
-    }
-  };
-  cycle(0);
-  cycle(1);
-  testing::Pump();
-  const long memory = LiveAllocations();
-  const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  for (int i = 0; i < 200; ++i) cycle(i);
-  testing::Pump();
-  EXPECT_EQ(LiveAllocations(), memory);
-  EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi);
+  ExpectCyclesLeaveNothing(*form, skin.get(), other.get(), 5);
   EXPECT_EQ(WindowSkinners().Find(status->Handle()), nullptr);
 }
 

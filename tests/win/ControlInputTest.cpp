@@ -16,6 +16,7 @@
 #include "tests/support/win/AllocationCount.h"
 #include "tests/support/win/ScreenRead.h"
 #include "tests/win/FrameTestUtil.h"
+#include "tests/win/ControlTestUtil.h"
 #include "tests/win/HostTestUtil.h"
 #include "tools/skingen/SkinTheme.h"
 
@@ -171,24 +172,7 @@ TEST_F(ControlInputs, PickerSpinAndUpDownHalves) {
 TEST_F(ControlInputs, AttachDetachAndSkinSwitchCyclesLeaveNothing) {
   auto other = MakeSkin(skingen::SlateTheme());
   skinner.reset();
-  auto cycle = [&](int i) {
-    TWinSkinForm host(i % 2 ? skin.get() : other.get());
-    EXPECT_EQ(AttachControls(host, *form, i % 2 ? skin.get() : other.get()), 6);
-    // By index: a paint may hand the form skinner a new skinner.
-    for (size_t k = 0; k < host.ControlSkinners().size(); ++k) {
-      host.ControlSkinners()[k]->ApplySkinChange(i % 2 ? other.get() : skin.get());
-      host.ControlSkinners()[k]->PaintNow();
-    }
-    EXPECT_EQ(host.ControlSkinners().size(), 7u);
-  };
-  cycle(0);
-  cycle(1);
-  testing::Pump();
-  const long memory = LiveAllocations(), gdi = GdiCounters::Live();
-  for (int i = 0; i < 200; ++i) cycle(i);
-  testing::Pump();
-  EXPECT_EQ(LiveAllocations(), memory);
-  EXPECT_EQ(GdiCounters::Live(), gdi);
+  ExpectCyclesLeaveNothing(*form, skin.get(), other.get(), 6, 7);
   EXPECT_EQ(WindowSkinners().Find(picker->Handle()), nullptr);
   EXPECT_EQ(WindowSkinners().Find(GetTopWindow(picker->Handle())), nullptr);
 }
