@@ -67,6 +67,76 @@ TRect TabInStrip(TTabSide side, const TRect& item, const TRect& strip) {
   return item;
 }
 
+namespace {
+bool Empty(const TRect& r) { return r.Right <= r.Left || r.Bottom <= r.Top; }
+
+TRect Intersect(const TRect& a, const TRect& b) {
+  return {std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right), std::min(a.Bottom, b.Bottom)};
+}
+
+// Appends r less hole, in at most four pieces.
+void SubtractRect(const TRect& r, const TRect& hole, std::vector<TRect>& out) {
+  const TRect cut = Intersect(r, hole);
+  if (Empty(cut)) {
+    if (!Empty(r)) out.push_back(r);
+    return;
+  }
+  for (const TRect& p : {TRect{r.Left, r.Top, r.Right, cut.Top}, TRect{r.Left, cut.Bottom, r.Right, r.Bottom},
+                         TRect{r.Left, cut.Top, cut.Left, cut.Bottom}, TRect{cut.Right, cut.Top, r.Right, cut.Bottom}})
+    if (!Empty(p)) out.push_back(p);
+}
+
+TRect PageInside(const TRect& page, const TRect& margins) {
+  const int w = std::max(page.Width(), 0), h = std::max(page.Height(), 0);
+  const int top = std::clamp(margins.Top, 0, h), bottom = std::clamp(h - margins.Bottom, top, h);
+  const int left = std::clamp(margins.Left, 0, w), right = std::clamp(w - margins.Right, left, w);
+  return {page.Left + left, page.Top + top, page.Left + right, page.Top + bottom};
+}
+
+// Joins a and b into a when together they are one rectangle.
+bool Join(TRect& a, const TRect& b) {
+  const bool column = a.Left == b.Left && a.Right == b.Right;
+  const bool row = a.Top == b.Top && a.Bottom == b.Bottom;
+  if (column && (a.Bottom == b.Top || b.Bottom == a.Top)) {
+    a = {a.Left, std::min(a.Top, b.Top), a.Right, std::max(a.Bottom, b.Bottom)};
+    return true;
+  }
+  if (row && (a.Right == b.Left || b.Right == a.Left)) {
+    a = {std::min(a.Left, b.Left), a.Top, std::max(a.Right, b.Right), a.Bottom};
+    return true;
+  }
+  return false;
+}
+}  // namespace
+
+std::vector<TRect> TabBlitPieces(const TRect& client, const TRect& strip, const TRect& page, const TRect& margins,
+                                 const TRect& hole) {
+  const TRect in = PageInside(page, margins);
+  const int right = std::max(page.Right, page.Left), bottom = std::max(page.Bottom, page.Top);
+  std::vector<TRect> whole;
+  for (const TRect& r : {strip, TRect{page.Left, page.Top, right, in.Top}, TRect{page.Left, in.Bottom, right, bottom},
+                         TRect{page.Left, in.Top, in.Left, in.Bottom}, TRect{in.Right, in.Top, right, in.Bottom}}) {
+    const TRect c = Intersect(r, client);
+    if (Empty(c)) continue;
+    bool joined = false;
+    for (TRect& o : whole)
+      if ((joined = Join(o, c))) break;
+    if (!joined) whole.push_back(c);
+  }
+  std::vector<TRect> pieces;
+  for (const TRect& r : whole) SubtractRect(r, hole, pieces);
+  return pieces;
+}
+
+std::vector<TRect> TabFillRects(const TRect& client, const TRect& strip, const TRect& page, const TRect& margins) {
+  std::vector<TRect> outside, fills;
+  SubtractRect(client, page, outside);
+  for (const TRect& r : outside) SubtractRect(r, strip, fills);
+  const TRect in = Intersect(PageInside(page, margins), client);
+  if (!Empty(in)) fills.push_back(in);
+  return fills;
+}
+
 TRect TabBorderMargins(TTabSide side) {
   const TRect m = BorderMargins;
   switch (side) {

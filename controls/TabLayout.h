@@ -4,6 +4,8 @@
 // Rectangles are in the control's client coordinates.
 #pragma once
 
+#include <vector>
+
 #include <cstdint>
 
 #include "host/core/Bitmap.h"
@@ -33,6 +35,18 @@ TRect TabInStrip(TTabSide side, const TRect& item, const TRect& strip);
 
 // The page frame image's fixed margins turned with the image.
 TRect TabBorderMargins(TTabSide side);
+
+// What a repaint puts on screen from the composition, in client
+// coordinates: the strip and the page frame's four edges (margins wide),
+// clipped to the client, without the hole (the control's scroll arrows,
+// which are a window of their own), and joined where two share a whole edge
+// so that a repaint takes as few blits as it can.
+std::vector<TRect> TabBlitPieces(const TRect& client, const TRect& strip, const TRect& page, const TRect& margins,
+                                 const TRect& hole);
+
+// The rest of the client, which the control's own paint would erase: the
+// page inside the frame and any gap beside it.
+std::vector<TRect> TabFillRects(const TRect& client, const TRect& strip, const TRect& page, const TRect& margins);
 
 // Private copies of the tab and page-frame images for one side, 24-bit:
 // both flipped for tabs at the bottom, the frame turned for side tabs.

@@ -1,7 +1,8 @@
 // Times repainting a tab control with eight tabs against one BitBlt of its
 // tab strip onto the same window, side by side: the skinner's paint alone on
-// a held DC, its PaintNow, the whole repaint (the control's own paint, then
-// the skinner's) and the same repaint of an unskinned twin.
+// a held DC, its PaintNow, the whole repaint (with a page frame in the skin
+// the skinner paints the control alone) and the same repaint of an unskinned
+// twin.
 #include <windows.h>
 #include <commctrl.h>
 

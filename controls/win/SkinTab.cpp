@@ -8,6 +8,7 @@
 
 #include "controls/win/IconCaption.h"
 #include "host/win/Graphics.h"
+#include "paint/PieceBlit.h"
 #include "paint/SkinPaint.h"
 #include "skinmodel/WinSkinData.h"
 
@@ -71,9 +72,31 @@ bool LeavesTabs(UINT msg) {
 }
 }  // namespace
 
+bool TSkinTab::PaintsWhole() const {
+  return Attached() && SkinHasTabs(SkinData()) && !images_.Tab.Empty() && !images_.Border.Empty();
+}
+
 bool TSkinTab::BeforeMessage(TMessage& m) {
   if (!LeavesTabs(m.Msg)) dirty_ = true;
-  return true;
+  // With a page frame in the skin every pixel of the control is the skin's:
+  // the control's own paint is left out, so it never shows for a moment.
+  if (!PaintsWhole()) return true;
+  if (m.Msg == WM_ERASEBKGND) {
+    m.Result = 1;
+    return false;
+  }
+  if (m.Msg != WM_PAINT) return true;
+  PAINTSTRUCT ps{};
+  HDC dc = reinterpret_cast<HDC>(m.WParam);
+  const bool began = dc == nullptr;
+  if (began) dc = BeginPaint(Handle(), &ps);
+  if (dc && Refresh()) {
+    PutPieces(dc, {0, 0});
+    FillRest(dc);
+  }
+  if (began) EndPaint(Handle(), &ps);
+  m.Result = 0;
+  return false;
 }
 
 void TSkinTab::AfterMessage(TMessage& m) {
@@ -135,73 +158,89 @@ void TSkinTab::ComposeStrip(HWND wnd) {
   GdiFlush();
 }
 
-void TSkinTab::BlitAroundUpDown(HDC dc, TPoint at, const TBitmap& strip, TPoint clientOrigin) {
-  RECT ur;
-  const bool clip = upDown_ && IsWindowVisible(upDown_) && GetWindowRect(upDown_, &ur);
-  if (clip) {
-    // The arrows are a child window: kept out of the blit, they stay visible.
-    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&ur), 2);
-    SaveDC(dc);
-    ExcludeClipRect(dc, ur.left + clientOrigin.X, ur.top + clientOrigin.Y, ur.right + clientOrigin.X,
-                    ur.bottom + clientOrigin.Y);
-  }
-  BitBlt(dc, at.X, at.Y, strip.Width(), strip.Height(), static_cast<HDC>(strip.DC()), 0, 0, SRCCOPY);
-  if (clip) RestoreDC(dc, -1);
+void TSkinTab::PutPieces(HDC dc, TPoint at) {
+  auto* source = static_cast<HDC>(whole_.DC());
+  if (!source) return;
+  for (const TRect& p : pieces_)
+    BitBlt(dc, at.X + p.Left, at.Y + p.Top, p.Width(), p.Height(), source, p.Left, p.Top, SRCCOPY);
 }
 
-void TSkinTab::BlitPageFrame(HDC dc, TPoint at) {
-  // Only the frame's edges: the page inside stays as the control painted it.
-  auto* source = static_cast<HDC>(frame_.DC());
-  if (!source) return;
-  const int w = frame_.Width(), h = frame_.Height();
-  const TRect m = TabBorderMargins(side_);
-  const int top = std::min(m.Top, h), bottom = std::max(h - m.Bottom, top);
-  const int left = std::min(m.Left, w), right = std::max(w - m.Right, left);
-  const TRect bands[] = {{0, 0, w, top}, {0, bottom, w, h}, {0, top, left, bottom}, {right, top, w, bottom}};
-  for (const TRect& b : bands)
-    if (b.Right > b.Left && b.Bottom > b.Top)
-      BitBlt(dc, at.X + b.Left, at.Y + b.Top, b.Width(), b.Height(), source, b.Left, b.Top, SRCCOPY);
+void TSkinTab::FillRest(HDC dc) {
+  // The stock DC brush: no brush object made per paint.
+  const COLORREF old = SetDCBrushColor(dc, ToColorRef(SkinData()->colors[csButtonFace]));
+  for (const TRect& f : fills_) {
+    const RECT r{f.Left, f.Top, f.Right, f.Bottom};
+    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  }
+  SetDCBrushColor(dc, old);
 }
 
 void TSkinTab::Compose(HWND wnd, TPoint client) {
   GdiFlush();  // blits from the last composition may still be queued
   RECT display{0, 0, client.X, client.Y};
   SendMessageW(wnd, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+  const TRect clientRect = Rect(0, 0, client.X, client.Y);
   page_ = TabPageRect(side_, Rect(display.left, display.top, display.right, display.bottom));
-  strip_ = TabStripRect(side_, Rect(0, 0, client.X, client.Y), page_);
+  strip_ = TabStripRect(side_, clientRect, page_);
   const TPoint size = TabStripBufferSize(side_, strip_);
+  // Strip and frame are composed in one client-sized picture, so that a
+  // repaint is a few blits out of one source.
+  whole_.SetSize(client.X, client.Y);
   lying_.SetSize(size.X, size.Y);
-  if (!lying_.Empty()) {
+  if (!lying_.Empty() && !whole_.Empty()) {
     ComposeStrip(wnd);
-    if (side_ == tsLeft || side_ == tsRight) TurnTabStrip(side_, lying_, standing_);
+    const bool standing = side_ == tsLeft || side_ == tsRight;
+    if (standing) TurnTabStrip(side_, lying_, standing_);
+    const TBitmap& shown = standing ? standing_ : lying_;
+    CopyPixels(whole_, strip_.Left, strip_.Top, shown, shown.BoundsRect());
   }
-  upDown_ = FindWindowExW(wnd, nullptr, UPDOWN_CLASSW, nullptr);
-  frame_.Clear();
-  if (!images_.Border.Empty() && page_.Right > page_.Left && page_.Bottom > page_.Top) {
+  const TRect margins = TabBorderMargins(side_);
+  std::vector<TRect> edges;
+  if (!images_.Border.Empty() && page_.Right > page_.Left && page_.Bottom > page_.Top && !whole_.Empty()) {
     frame_.SetSize(page_.Width(), page_.Height());
-    DrawSkinBorder(frame_, frame_.BoundsRect(), images_.Border, false, 1, 1, TabBorderMargins(side_));
+    DrawSkinBorder(frame_, frame_.BoundsRect(), images_.Border, false, 1, 1, margins);
+    // Only the frame's edges: the page inside is filled or left to the control.
+    for (const TRect& e : TabBlitPieces(clientRect, {}, page_, margins, {}))
+      CopyPixels(whole_, e.Left, e.Top, frame_, {e.Left - page_.Left, e.Top - page_.Top, e.Right - page_.Left,
+                                                 e.Bottom - page_.Top});
+    fills_ = TabFillRects(clientRect, strip_, page_, margins);
+  } else {
+    frame_.Clear();
+    fills_.clear();
   }
-  client_ = client;
-  enabledDrawn_ = Enabled();
+  // The control's scroll arrows are a window of their own: kept out of the
+  // blits, they stay visible.
+  TRect arrows{};
+  const HWND upDown = FindWindowExW(wnd, nullptr, UPDOWN_CLASSW, nullptr);
+  RECT ur;
+  if (upDown && IsWindowVisible(upDown) && GetWindowRect(upDown, &ur)) {
+    MapWindowPoints(nullptr, wnd, reinterpret_cast<POINT*>(&ur), 2);
+    arrows = Rect(ur.left, ur.top, ur.right, ur.bottom);
+  }
+  // Without a frame image only the strip is the skin's.
+  pieces_ = TabBlitPieces(clientRect, lying_.Empty() ? TRect{} : strip_, frame_.Empty() ? TRect{} : page_, margins,
+                          arrows);
   dirty_ = false;
 }
 
-void TSkinTab::Paint(HDC dc, const TRect& rect) {
+bool TSkinTab::Refresh() {
   const HWND wnd = Handle();
-  if (!SkinHasTabs(SkinData()) || images_.Tab.Empty() || !wnd) return;
+  if (!wnd || !SkinHasTabs(SkinData()) || images_.Tab.Empty()) return false;
+  // Any message that may change the size, the state or the tabs marked the
+  // composition stale; until then the window need not be asked anything.
+  if (!dirty_) return true;
   RefreshFacts();
-  // Rect is the whole window; the control's rectangles are client ones.
   RECT cr, wr;
   POINT origin{0, 0};
-  if (!GetClientRect(wnd, &cr) || !GetWindowRect(wnd, &wr) || !ClientToScreen(wnd, &origin)) return;
-  const TPoint offset{rect.Left + origin.x - wr.left, rect.Top + origin.y - wr.top};
-  const TPoint client{cr.right, cr.bottom};
-  if (dirty_ || client.X != client_.X || client.Y != client_.Y || Enabled() != enabledDrawn_) Compose(wnd, client);
-  if (!lying_.Empty()) {
-    const TBitmap& shown = side_ == tsLeft || side_ == tsRight ? standing_ : lying_;
-    BlitAroundUpDown(dc, {strip_.Left + offset.X, strip_.Top + offset.Y}, shown, offset);
-  }
-  if (!frame_.Empty()) BlitPageFrame(dc, {page_.Left + offset.X, page_.Top + offset.Y});
+  if (!GetClientRect(wnd, &cr) || !GetWindowRect(wnd, &wr) || !ClientToScreen(wnd, &origin)) return false;
+  clientInWindow_ = {origin.x - wr.left, origin.y - wr.top};
+  Compose(wnd, {cr.right, cr.bottom});
+  return true;
+}
+
+void TSkinTab::Paint(HDC dc, const TRect& rect) {
+  // Rect is the whole window; the composition is in client coordinates.
+  if (Refresh()) PutPieces(dc, {rect.Left + clientInWindow_.X, rect.Top + clientInWindow_.Y});
 }
 
 }  // namespace pelorin

@@ -57,6 +57,45 @@ TEST(TabLayout, PageFrameAndStripOnEverySide) {
   EXPECT_EQ(TabStripBufferSize(tsTop, {10, 10, 0, 0}), (TPoint{0, 0}));
 }
 
+// Every pixel of the strip and of the frame's edges is blitted exactly once,
+// none of the arrows' window or of the page inside, in few blits; the rest of
+// the client is filled exactly once.
+TEST(TabLayout, BlitPiecesAndFillsCoverTheClientOnceAroundTheArrows) {
+  const TRect client{0, 0, 200, 100};
+  // The last display leaves a gap between the page and the client's edge.
+  const TRect displays[] = {{4, 26, 196, 96}, {4, 4, 196, 74}, {30, 4, 196, 96}, {4, 4, 170, 90}};
+  for (TTabSide side : {tsTop, tsBottom, tsLeft, tsRight}) {
+    const TRect page = TabPageRect(side, displays[side]);
+    const TRect strip = TabStripRect(side, client, page);
+    const TRect m = TabBorderMargins(side);
+    const TRect inside{page.Left + m.Left, page.Top + m.Top, page.Right - m.Right, page.Bottom - m.Bottom};
+    for (const TRect hole : {TRect{}, TRect{160, 2, 200, 22}, TRect{-5, -5, 300, 300}}) {
+      const std::vector<TRect> pieces = TabBlitPieces(client, strip, page, m, hole);
+      const std::vector<TRect> fills = TabFillRects(client, strip, page, m);
+      // The strip and the frame's edge beside it are one blit at the top and bottom.
+      if (hole.Width() == 0 && (side == tsTop || side == tsBottom)) {
+        EXPECT_EQ(pieces.size(), 4u);
+      }
+      for (int y = -2; y < 103; ++y)
+        for (int x = -2; x < 203; ++x) {
+          const TPoint p{x, y};
+          int covered = 0;
+          for (const TRect& r : pieces) covered += r.Contains(p);
+          const bool wanted = client.Contains(p) && !hole.Contains(p) &&
+                              (strip.Contains(p) || (page.Contains(p) && !inside.Contains(p)));
+          ASSERT_EQ(covered, wanted ? 1 : 0) << int(side) << " at " << x << "," << y;
+          int filled = 0;
+          for (const TRect& r : fills) filled += r.Contains(p);
+          const bool blank = client.Contains(p) && !strip.Contains(p) && (!page.Contains(p) || inside.Contains(p));
+          ASSERT_EQ(filled, blank ? 1 : 0) << int(side) << " at " << x << "," << y;
+        }
+    }
+  }
+  // Hostile margins wider than the page never give inverted pieces.
+  for (const TRect& r : TabBlitPieces(client, {0, 0, 200, 20}, {0, 20, 200, 100}, {500, -3, 900, 700}, {}))
+    EXPECT_TRUE(r.Right > r.Left && r.Bottom > r.Top);
+}
+
 TEST(TabLayout, PreparedImagesForEachSide) {
   TTabImages images;
   PrepareTabImages(tsTop, nullptr, images);
