@@ -20,6 +20,10 @@ public:
   virtual void SetHotControl(TSkinControl* skinner) = 0;
   // The skin manager is releasing the form skinner: controls keep the skin colour.
   virtual bool ReleasingSkin() const = 0;
+  // The form skinner is taking a new skin and repaints the form with every
+  // control right after: a control skinner only forgets what it drew, so
+  // that no control is painted twice.
+  virtual bool RepaintsAll() const { return false; }
   // The canvas the form's control skinners draw through (one paint at a
   // time; they point it at whatever device context they draw into).
   virtual TCanvas& SharedCanvas() = 0;

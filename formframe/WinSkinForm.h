@@ -140,6 +140,7 @@ public:
   TSkinControl* HotControl() const override { return hotControl_; }
   void SetHotControl(TSkinControl* skinner) override { hotControl_ = skinner; }
   bool ReleasingSkin() const override { return stage_ == stDetach; }
+  bool RepaintsAll() const override { return stage_ == stReskin; }
   TCanvas& SharedCanvas() override;
   const std::vector<std::unique_ptr<TSkinControl>>& ControlSkinners() const { return controlSkinners_; }
 

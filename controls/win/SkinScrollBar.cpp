@@ -360,7 +360,7 @@ void TSkinScrollBar::ApplySkinChange(TSkinData* skinData) {
   TSkinControl::ApplySkinChange(skinData);
   // The frame is painted again: by the system first, then, if the new skin
   // has bar images, by us.
-  if (Attached() && Handle()) RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+  if (Attached() && Handle() && !Owner().RepaintsAll()) RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
 }
 
 void TSkinScrollBar::ComputeBarRects() {

@@ -49,7 +49,7 @@ void TSkinTab::ApplySkinChange(TSkinData* skinData) {
   SetSkinDataOnly(skinData);
   PrepareImages();
   dirty_ = true;
-  if (!Attached()) return;
+  if (!Attached() || Owner().RepaintsAll()) return;
   // Erased too: a skin without tab images leaves the system look, which
   // paints only its tabs over the background.
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);

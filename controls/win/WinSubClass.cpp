@@ -247,6 +247,7 @@ void TSkinControl::ApplySkinChange(TSkinData* skinData) {
   look_.Clear();
   if (!Attached()) return;
   if (changeColor_ && control_ && skin_) control_->SetColor(skin_->colors[csButtonFace]);
+  if (owner_.RepaintsAll()) return;
   if (handle_) {
     InvalidateNow();
   } else {

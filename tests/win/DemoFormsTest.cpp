@@ -211,6 +211,25 @@ TEST_F(DemoForms, HandlersBoundByNameDoTheirWork) {
   EXPECT_EQ(Form2->sd3->SkinFormtype, sfOnlyThisForm);
   EXPECT_FALSE(Form2->sd3->Active());
   EXPECT_EQ(Form2->sd3->SkinStream.GetSizeConst(), f.SkinStore1->Store()->Item(1)->Data.GetSizeConst());
+
+  // Its controls keep its own skin, also through a switch of the main skin.
+  auto settle = [&] {
+    for (int i = 0; i < 100 && WinSkinManager()->ActionScheduled(); ++i) {
+      Sleep(10);
+      Pump();
+    }
+    Pump();
+  };
+  auto skinOf = [](TWinControl* c) {
+    auto* s = WindowSkinners().FindAs<TSkinControl>(c->Handle());
+    return s ? s->SkinData() : nullptr;
+  };
+  settle();
+  EXPECT_EQ(skinOf(Form2->Memo1), Form2->sd3);
+  ASSERT_TRUE(f.SelectSkinFile("graphite"));
+  settle();
+  EXPECT_EQ(skinOf(Form2->Memo1), Form2->sd3);
+  EXPECT_EQ(skinOf(Get<TEdit>(f, "Edit1")), f.sd1);
 }
 
 }  // namespace
