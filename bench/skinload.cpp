@@ -178,20 +178,23 @@ const std::vector<std::unique_ptr<TSkinCase>>& Cases() {
   return cases;
 }
 
-// --- the benchmarks; each takes its skin by index into Cases()
+// --- the benchmarks, one of each per skin
 
-void BM_Load(benchmark::State& state, const TSkinCase& c) {
+void BM_Load(benchmark::State& state, TSkinCase& c) {
   TMemoryStream archive;
   archive.Assign(c.archive.data(), c.archive.size());
   TSkinModel model;
   for (auto _ : state) {
-    if (!model.LoadSkinArchive(archive)) state.SkipWithError("load refused");
+    if (!model.LoadSkinArchive(archive)) {
+      state.SkipWithError("load refused");
+      break;
+    }
     benchmark::DoNotOptimize(model.Empty);
   }
   state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(c.archive.size()));
 }
 
-void BM_Decode(benchmark::State& state, const TSkinCase& c) {
+void BM_Decode(benchmark::State& state, TSkinCase& c) {
   TMemoryStream archive;
   archive.Assign(c.archive.data(), c.archive.size());
   for (auto _ : state) {
@@ -203,18 +206,20 @@ void BM_Decode(benchmark::State& state, const TSkinCase& c) {
 }
 
 // What the reader does after the decode: directory checks and the data kept.
-void BM_Container(benchmark::State& state, const TSkinCase& c) {
-  TMemoryStream& container = const_cast<TMemoryStream&>(c.container);
+void BM_Container(benchmark::State& state, TSkinCase& c) {
   for (auto _ : state) {
     TSkinReader reader;
-    if (!reader.ReadContainer(container)) state.SkipWithError("archive refused");
+    if (!reader.ReadContainer(c.container)) {
+      state.SkipWithError("archive refused");
+      break;
+    }
     benchmark::DoNotOptimize(reader.Count);
   }
 }
 
 // The parser's lookups of its image files, into one reused stream as it does.
-void BM_Extract(benchmark::State& state, const TSkinCase& c) {
-  TSkinReader& reader = const_cast<TSkinReader&>(c.reader);
+void BM_Extract(benchmark::State& state, TSkinCase& c) {
+  TSkinReader& reader = c.reader;
   for (auto _ : state) {
     TMemoryStream temp;
     for (const std::string& name : c.imageNames) {
@@ -225,7 +230,7 @@ void BM_Extract(benchmark::State& state, const TSkinCase& c) {
   }
 }
 
-void BM_Description(benchmark::State& state, const TSkinCase& c) {
+void BM_Description(benchmark::State& state, TSkinCase& c) {
   for (auto _ : state) {
     TSkinModel fresh;
     fresh.ParseSkin(TIniFile::FromText(c.description), TSkinFileExtractor{});
@@ -234,8 +239,8 @@ void BM_Description(benchmark::State& state, const TSkinCase& c) {
 }
 
 // The model build as the load does it, images taken from the read archive.
-void BM_Model(benchmark::State& state, const TSkinCase& c) {
-  TSkinReader& reader = const_cast<TSkinReader&>(c.reader);
+void BM_Model(benchmark::State& state, TSkinCase& c) {
+  TSkinReader& reader = c.reader;
   for (auto _ : state) {
     TSkinModel fresh;
     fresh.ParseSkin(TIniFile::FromText(c.description),
@@ -245,7 +250,7 @@ void BM_Model(benchmark::State& state, const TSkinCase& c) {
 }
 
 // Only the bitmap files decoded, for comparison with what the table derives.
-void BM_BitmapFiles(benchmark::State& state, const TSkinCase& c) {
+void BM_BitmapFiles(benchmark::State& state, TSkinCase& c) {
   std::vector<std::unique_ptr<TMemoryStream>> files;
   for (const TBytes& bytes : c.images) {
     files.push_back(std::make_unique<TMemoryStream>());
@@ -264,7 +269,7 @@ void BM_BitmapFiles(benchmark::State& state, const TSkinCase& c) {
 
 const struct {
   const char* name;
-  void (*run)(benchmark::State&, const TSkinCase&);
+  void (*run)(benchmark::State&, TSkinCase&);
 } kSteps[] = {{"Load", BM_Load},       {"Decode", BM_Decode},           {"Container", BM_Container},
               {"Extract", BM_Extract}, {"Description", BM_Description}, {"Model", BM_Model},
               {"BitmapFiles", BM_BitmapFiles}};
@@ -326,7 +331,7 @@ int main(int argc, char** argv) {
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   for (const auto& c : Cases())
     for (const auto& step : kSteps)
-      benchmark::RegisterBenchmark((std::string(step.name) + "/" + c->name).c_str(), step.run, std::cref(*c))
+      benchmark::RegisterBenchmark((std::string(step.name) + "/" + c->name).c_str(), step.run, std::ref(*c))
           ->Unit(benchmark::kMicrosecond);
   TShareReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
