@@ -19,6 +19,10 @@ int32_t Int32At(const uint8_t* p) {
 bool TSkinReader::ReadFromStream(TStream& source) {
   TMemoryStream m;
   DecompressStream(source, m);
+  return ReadContainer(m);
+}
+
+bool TSkinReader::ReadContainer(TMemoryStream& m) {
   m.SetPosition(0);
   for (int32_t& word : Header) word = m.ReadInt32LE();
   if (Header[0] != SkinArchiveVersion) {

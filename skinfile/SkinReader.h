@@ -28,6 +28,9 @@ public:
   // for an archive whose numbers do not fit together; the loaded state is then
   // left as it was. Codec and stream errors propagate.
   bool ReadFromStream(TStream& source);
+  // The same for an archive already decompressed: container holds the header,
+  // name list, size table and data (read from its first byte).
+  bool ReadContainer(TMemoryStream& container);
 
   // dest receives the first file whose name equals fileName, ignoring ASCII
   // case; it is left empty when there is none.

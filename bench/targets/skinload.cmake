@@ -1,0 +1,1 @@
+pelorin_benchmark(skinload DEPS pelorin_skinmodel pelorin_skinfile pelorin_test_support)
