@@ -27,6 +27,7 @@ namespace pelorin {
 class TSkinData;
 class TForm;
 class TCustomGrid;
+class TLabel;
 class TWindowSubclass;
 class TFont;
 class TWinSkinForm;
@@ -161,9 +162,11 @@ private:
   void CreateCaptionFont();
   void HostFormHook(TMessage& message);
   // The host form's grids show their fixed cells in the skin's face colour
-  // while skinned; Restore gives each the colour it had before.
-  void ColourOwnedGrids(TColor face);
-  void RestoreOwnedGrids();
+  // and its labels in the default text colour take the skin's text colour
+  // (dark text stays legible on a dark skin) while skinned; Restore gives
+  // each the colour it had before, and a label its parent's font.
+  void ColourOwnedControls();
+  void RestoreOwnedControls();
 
   // Layout and painting
   // The frame laid out for a window of this size in its current state; the
@@ -241,7 +244,13 @@ private:
   HMENU windowMenu_ = nullptr;
   HMENU systemMenu_ = nullptr;
   TColor savedFormColor_ = 0;
-  std::map<const TCustomGrid*, TColor> savedGridColors_;  // looked up only for grids the form owns
+  // Looked up only for grids and labels the form owns.
+  std::map<const TCustomGrid*, TColor> savedGridColors_;
+  struct TSavedLabelFont {
+    TColor Color;
+    bool ParentFont;
+  };
+  std::map<const TLabel*, TSavedLabelFont> savedLabelFonts_;
   bool regionSet_ = false;
   int regionBuilds_ = 0;
   TMdiRole mdiRole_ = mrNoMdi;

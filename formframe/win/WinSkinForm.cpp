@@ -12,6 +12,7 @@
 #include "host/win/Graphics.h"
 #include "host/win/Grids.h"
 #include "host/win/Messages.h"
+#include "host/win/StdCtrls.h"
 #include "menus/win/WinSkinMenu.h"
 #include "skinmodel/WinSkinData.h"
 
@@ -108,7 +109,7 @@ void TWinSkinForm::AttachForm(TForm* form) {
   savedFormColor_ = form->Color();
   if (skin_) {
     form->SetColor(skin_->colors[csButtonFace]);
-    ColourOwnedGrids(skin_->colors[csButtonFace]);
+    ColourOwnedControls();
   }
   PrepareMenus(true);
 }
@@ -186,9 +187,10 @@ void TWinSkinForm::Detach() {
     PrepareMenus(false);
     if (stage_ != stDetach) {
       form_->SetColor(savedFormColor_);
-      RestoreOwnedGrids();
+      RestoreOwnedControls();
     }
     savedGridColors_.clear();
+    savedLabelFonts_.clear();
   }
   mdiClientSubclass_.reset();
   DetachMenuBar();
@@ -323,7 +325,7 @@ void TWinSkinForm::ApplySkinChange() {
     form_->SetColor(face);
     for (int i = 0; i < form_->ComponentCount(); ++i)
       if (auto* owned = dynamic_cast<TCustomForm*>(form_->Components(i))) owned->SetColor(face);
-    ColourOwnedGrids(face);
+    ColourOwnedControls();
   }
   stage_ = stReskin;
   // By index: a skinner may adopt another (a list view's new header) meanwhile.
@@ -345,19 +347,37 @@ void TWinSkinForm::ApplySkinChange() {
   RedrawWindow(wnd_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void TWinSkinForm::ColourOwnedGrids(TColor face) {
-  for (int i = 0; i < form_->ComponentCount(); ++i)
-    if (auto* grid = dynamic_cast<TCustomGrid*>(form_->Components(i))) {
+void TWinSkinForm::ColourOwnedControls() {
+  const TColor face = skin_->colors[csButtonFace], text = skin_->colors[csButtonText];
+  for (int i = 0; i < form_->ComponentCount(); ++i) {
+    TComponent* c = form_->Components(i);
+    if (auto* grid = dynamic_cast<TCustomGrid*>(c)) {
       savedGridColors_.try_emplace(grid, grid->FixedColor());  // the colour before any skin
       grid->SetFixedColor(face);
+    } else if (auto* label = dynamic_cast<TLabel*>(c)) {
+      // A colour the designer chose is kept; only the default text colour follows the skin.
+      const TColor own = label->Font().Color();
+      const bool followed = savedLabelFonts_.count(label) != 0;
+      if (!followed && own != clWindowText && own != clBtnText && own != clDefault) continue;
+      if (!followed) savedLabelFonts_.emplace(label, TSavedLabelFont{own, label->ParentFont()});
+      label->Font().SetColor(text);
     }
+  }
 }
 
-void TWinSkinForm::RestoreOwnedGrids() {
-  // Only grids the form still owns: one freed meanwhile is never touched.
-  for (int i = 0; i < form_->ComponentCount(); ++i)
-    if (auto* grid = dynamic_cast<TCustomGrid*>(form_->Components(i)))
+void TWinSkinForm::RestoreOwnedControls() {
+  // Only controls the form still owns: one freed meanwhile is never touched.
+  for (int i = 0; i < form_->ComponentCount(); ++i) {
+    TComponent* c = form_->Components(i);
+    if (auto* grid = dynamic_cast<TCustomGrid*>(c)) {
       if (auto it = savedGridColors_.find(grid); it != savedGridColors_.end()) grid->SetFixedColor(it->second);
+    } else if (auto* label = dynamic_cast<TLabel*>(c)) {
+      if (auto it = savedLabelFonts_.find(label); it != savedLabelFonts_.end()) {
+        label->Font().SetColor(it->second.Color);
+        if (it->second.ParentFont) label->SetParentFont(true);
+      }
+    }
+  }
 }
 
 void TWinSkinForm::HostFormHook(TMessage& message) {

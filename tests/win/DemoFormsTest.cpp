@@ -284,6 +284,18 @@ TEST_F(DemoForms, EveryControlOfTheMainFormGetsItsSkinner) {
   late->HandleNeeded();
   Pump();
   EXPECT_NE(WindowSkinners().FindAs<TSkinButton>(late->Handle()), nullptr);
+
+  // The label in the default text colour takes the skin's, legible on the
+  // dark face; unskinned, it has its parent's font again.
+  auto* label = Get<TLabel>(f, "Label1");
+  EXPECT_EQ(label->Font().Color(), f.sd1->colors[csButtonText]);
+  f.sd1->SetActive(false);
+  for (int i = 0; i < 100 && m->ActionScheduled(); ++i) {
+    Sleep(10);
+    Pump();
+  }
+  EXPECT_TRUE(label->ParentFont());
+  EXPECT_EQ(label->Font().Color(), f.Font().Color());
 }
 
 }  // namespace
