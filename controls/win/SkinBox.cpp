@@ -2,6 +2,7 @@
 #include "controls/win/SkinBox.h"
 
 #include "controls/GroupBoxLayout.h"
+#include "host/win/ExtCtrls.h"
 #include "host/win/Graphics.h"
 #include "host/win/StdCtrls.h"
 #include "paint/win/GdiHandles.h"
@@ -14,6 +15,12 @@ TSkinBox::~TSkinBox() { TSkinBox::Detach(); }
 bool TSkinBox::AttachControl(TWinControl* control, TSkinData* skinData, bool changeColor) {
   if (!TSkinControl::AttachControl(control, skinData, changeColor)) return false;
   groupBox_ = dynamic_cast<TCustomGroupBox*>(control) != nullptr;
+  panel_ = dynamic_cast<TCustomPanel*>(control);
+  if (panel_) {
+    savedHighlight_ = panel_->BevelHighlight();
+    savedShadow_ = panel_->BevelShadow();
+    ColourBevels();
+  }
   if (groupBox_) {
     savedFontColor_ = control->Font().Color();
     savedParentFont_ = control->ParentFont();
@@ -29,8 +36,20 @@ void TSkinBox::Detach() {
     box->Font().SetColor(savedFontColor_);
     if (savedParentFont_) box->SetParentFont(true);
   }
+  if (panel_ && Control() && !Owner().ReleasingSkin()) panel_->SetBevelColors(savedHighlight_, savedShadow_);
   groupBox_ = false;
+  panel_ = nullptr;
   DetachAndRepaint();
+}
+
+void TSkinBox::ApplySkinChange(TSkinData* skinData) {
+  TSkinControl::ApplySkinChange(skinData);
+  ColourBevels();
+}
+
+void TSkinBox::ColourBevels() {
+  if (panel_ && Control() && SkinData())
+    panel_->SetBevelColors(SkinData()->colors[csButtonHilight], SkinData()->colors[csButtonShadow]);
 }
 
 bool TSkinBox::BeforeMessage(TMessage& m) {
@@ -64,7 +83,10 @@ void TSkinBox::AfterMessage(TMessage& m) {
   // Framework boxes paint themselves in the skin's colours; nothing to add after WM_PAINT.
   if (m.Msg == WM_PAINT) return;
   // The window is going away, perhaps with its control: nothing to give back.
-  if (m.Msg == WM_NCDESTROY) groupBox_ = false;
+  if (m.Msg == WM_NCDESTROY) {
+    groupBox_ = false;
+    panel_ = nullptr;
+  }
   // A plain group box's text is drawn from the window.
   if (m.Msg == WM_SETTEXT && !Control()) {
     ReadCaption();

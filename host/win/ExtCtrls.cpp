@@ -28,6 +28,13 @@ void TCustomPanel::SetBevelInner(TPanelBevel b) {
   Invalidate();
 }
 
+void TCustomPanel::SetBevelColors(TColor highlight, TColor shadow) {
+  if (highlight == bevelHighlight_ && shadow == bevelShadow_) return;
+  bevelHighlight_ = highlight;
+  bevelShadow_ = shadow;
+  Invalidate();
+}
+
 TRect TCustomPanel::AdjustClientRect() const {
   const int inset = (bevelOuter_ != bvNone) + (bevelInner_ != bvNone);
   return ClientRect().Inflate(-inset, -inset);
@@ -38,9 +45,24 @@ void TCustomPanel::Paint() {
   RECT r{0, 0, ClientWidth(), ClientHeight()};
   c.Brush().SetColor(color_);
   c.FillRect(Rect(r.left, r.top, r.right, r.bottom));
+  const bool own = bevelHighlight_ != clDefault || bevelShadow_ != clDefault;
   for (TPanelBevel b : {bevelOuter_, bevelInner_}) {
     if (b == bvNone) continue;
-    DrawEdge(c.Handle(), &r, b == bvRaised ? BDR_RAISEDINNER : BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
+    if (!own) {
+      DrawEdge(c.Handle(), &r, b == bvRaised ? BDR_RAISEDINNER : BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
+      continue;
+    }
+    // One-pixel lines as the system's edge draws them, in the given colours.
+    const TColor light = bevelHighlight_ == clDefault ? clBtnHighlight : bevelHighlight_;
+    const TColor dark = bevelShadow_ == clDefault ? clBtnShadow : bevelShadow_;
+    const TColor topLeft = b == bvRaised ? light : dark, bottomRight = b == bvRaised ? dark : light;
+    c.Brush().SetColor(topLeft);
+    c.FillRect(Rect(r.left, r.top, r.right, r.top + 1));
+    c.FillRect(Rect(r.left, r.top, r.left + 1, r.bottom));
+    c.Brush().SetColor(bottomRight);
+    c.FillRect(Rect(r.left, r.bottom - 1, r.right, r.bottom));
+    c.FillRect(Rect(r.right - 1, r.top, r.right, r.bottom));
+    InflateRect(&r, -1, -1);
   }
   if (text_.empty()) return;
   HDC dc = c.Handle();

@@ -18,6 +18,10 @@ public:
   void SetBevelOuter(TPanelBevel b);
   TPanelBevel BevelInner() const { return bevelInner_; }
   void SetBevelInner(TPanelBevel b);
+  // The bevels' light and dark lines; clDefault draws the system's edges.
+  TColor BevelHighlight() const { return bevelHighlight_; }
+  TColor BevelShadow() const { return bevelShadow_; }
+  void SetBevelColors(TColor highlight, TColor shadow);
 
 protected:
   void Paint() override;
@@ -25,6 +29,8 @@ protected:
 
   TPanelBevel bevelOuter_ = bvRaised;
   TPanelBevel bevelInner_ = bvNone;
+  TColor bevelHighlight_ = clDefault;
+  TColor bevelShadow_ = clDefault;
 };
 
 class TPanel : public TCustomPanel {

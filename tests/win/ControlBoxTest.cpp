@@ -180,7 +180,7 @@ TEST_F(ControlBoxes, ProgressFillsFromMinAndTrackBarThumbIsTheHotButton) {
     EXPECT_EQ(At(shown, x, (t.top + t.bottom) / 2), Rgb(skin->colors[csButtonShadow]));
 }
 
-TEST_F(ControlBoxes, UnskinningGivesBackTheGroupBoxFontAndThePanelColour) {
+TEST_F(ControlBoxes, UnskinningGivesBackTheGroupBoxFontAndThePanelColours) {
   // Two boxes skinned now: one with its parent's font, one with a font of its own.
   auto* inherits = Add<TGroupBox>(form, {230, 180, 380, 225});
   auto* own = Add<TGroupBox>(form, {230, 230, 380, 275});
@@ -195,8 +195,12 @@ TEST_F(ControlBoxes, UnskinningGivesBackTheGroupBoxFontAndThePanelColour) {
   EXPECT_EQ(inherits->Font().Color(), caption);
   EXPECT_EQ(own->Font().Color(), caption);
   EXPECT_EQ(panel->Color(), skin->colors[csButtonFace]);
+  // The panel's raised bevel: its top line in the skin's light colour, not the system's white.
+  EXPECT_GT(PixelsOf(ReadScreen(panel->Handle()), Rect(20, 0, 200, 1), Rgb(skin->colors[csButtonHilight])), 150);
 
   skinner->Detach();
+  EXPECT_EQ(panel->BevelHighlight(), clDefault);
+  EXPECT_EQ(panel->BevelShadow(), clDefault);
   EXPECT_EQ(inherits->Font().Color(), inherited);
   EXPECT_TRUE(inherits->ParentFont());
   form->Font().SetColor(clBlue);  // and it follows its parent again
