@@ -2,6 +2,7 @@
 #include "controls/win/WinSubClass.h"
 
 #include "host/win/Controls.h"
+#include "host/win/platform/WideText.h"
 #include "skinbase/win/WinGeometry.h"
 #include "skinbase/win/WindowSubclass.h"
 #include "skinmodel/WinSkinData.h"
@@ -195,10 +196,17 @@ void TSkinControl::AfterMessage(TMessage& message) {
 void TSkinControl::ReadWindowFacts() {
   if (!handle_) return;
   focused_ = GetFocus() == handle_;
-  // Read once: under Wine every message to a subclassed window costs more
-  // than a whole paint, so the paint must not ask for the font.
-  font_ = reinterpret_cast<HFONT>(SendMessageW(handle_, WM_GETFONT, 0, 0));
-  ReadCaption();
+  if (control_) {
+    // The framework gave the window its font and caption: asking the window
+    // would cost three messages per control while a form is being skinned.
+    font_ = control_->Font().Handle();
+    caption_ = Utf8ToWide(control_->Caption());
+  } else {
+    // Read once: under Wine every message to a subclassed window costs more
+    // than a whole paint, so the paint must not ask for the font.
+    font_ = reinterpret_cast<HFONT>(SendMessageW(handle_, WM_GETFONT, 0, 0));
+    ReadCaption();
+  }
   RefreshFacts();
 }
 
