@@ -99,6 +99,16 @@ int AdoptWindow(TControlSkinnerHost& host, HWND wnd, TSkinData* skin) {
   return Adopt<T>(host, [&](T& s) { return s.AttachWindow(wnd, skin); });
 }
 
+// The sheets of a page control take the face colour while skinned (the base
+// skinner keeps and gives back their own), so a page is not a light box in a
+// dark skin.
+int ColourSheets(TControlSkinnerHost& host, TComponent* c, TSkinData* skin) {
+  int count = 0;
+  if (auto* pages = dynamic_cast<TPageControl*>(c))
+    for (int i = 0; i < pages->PageCount(); ++i) count += AdoptControl<TSkinControl>(host, pages->Pages(i), skin, true);
+  return count;
+}
+
 int AttachByKind(TControlSkinnerHost& host, TComponent* c, K kind, TSkinData* skin) {
   auto* win = dynamic_cast<TWinControl*>(c);
   switch (kind) {
@@ -111,12 +121,7 @@ int AttachByKind(TControlSkinnerHost& host, TComponent* c, K kind, TSkinData* sk
           host, [&](TSkinSpeedButton& s) { return s.AttachSpeedButton(static_cast<TSpeedButton*>(c), skin); });
     case K::Tab: {
       if (!win) return 0;
-      int count = AdoptWindow<TSkinTab>(host, win->Handle(), skin);
-      // The sheets take the face colour while skinned (the base skinner keeps
-      // and gives back their own), so the page is not a light box in a dark skin.
-      if (auto* pages = dynamic_cast<TPageControl*>(c))
-        for (int i = 0; i < pages->PageCount(); ++i) count += AdoptControl<TSkinControl>(host, pages->Pages(i), skin, true);
-      return count;
+      return AdoptWindow<TSkinTab>(host, win->Handle(), skin) + ColourSheets(host, c, skin);
     }
     case K::CheckBox:
       return AdoptControl<TSkinCheckBox>(host, win, skin, true);
@@ -196,6 +201,9 @@ int AttachControls(TControlSkinnerHost& host, TComponent& owner, TSkinData* skin
     }
     const TClassification choice = ClassifyControl(facts, skin->SkinControls, skin->DisableTag, hasTabs);
     count += AttachByKind(host, c, choice.Kind, skin);
+    // A page control left in the system look still has its sheets in the
+    // form's colour, or its controls would sit on a box of another colour.
+    if (choice.Kind == K::None) count += ColourSheets(host, c, skin);
   }
   return count;
 }

@@ -172,6 +172,13 @@ TEST_F(ControlTabs, SkinSwitchesAndSkinsWithoutTheElements) {
   EXPECT_EQ(DifferingPixels(ReadScreen(wnd), system), 0);
   tab->ApplySkinChange(skin.get());
   EXPECT_EQ(Mismatch(wnd), 0);
+  // Without tab images the control keeps the system look, yet its sheets
+  // take the form's face colour, or the controls on them would sit in boxes.
+  host.Detach();
+  TWinSkinForm sheetsOnly(plain.get());
+  EXPECT_EQ(AttachControls(sheetsOnly, *form, plain.get()), 4);
+  EXPECT_EQ(WindowSkinners().Find(wnd), nullptr);
+  EXPECT_EQ(pages->Pages(2)->Color(), plain->colors[csButtonFace]);
 }
 
 TEST_F(ControlTabs, AttachDetachAndSkinSwitchCyclesLeaveNothing) {
