@@ -98,8 +98,13 @@ struct THuffTree {
     return lo;
   }
 
-  // Counts one more occurrence of symbol c and restores the order of counts.
+  // Counts one more occurrence of symbol c and restores the order of counts;
+  // onSwap(a, b) hears of every pair of slots whose subtrees trade places.
   void Update(unsigned c) {
+    Update(c, [](unsigned, unsigned) {});
+  }
+  template <typename OnSwap>
+  void Update(unsigned c, OnSwap&& onSwap) {
     if (freq[R] == MAX_FREQ) [[unlikely]] Rebuild();
     c = prnt[c + T];
     do {
@@ -116,6 +121,7 @@ struct THuffTree {
         prnt[j] = c;
         prnt[j < T ? j + 1 : kSpare] = c;
         son[c] = j;
+        onSwap(c, l);
         c = l;
       }
       c = prnt[c];
