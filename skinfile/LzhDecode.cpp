@@ -119,16 +119,17 @@ private:
     }
   }
   void Fill(unsigned slot, unsigned depth, unsigned prefix) {
+    // Leaf slots above the last level are watched too: an internal node
+    // moving into one deserves entries of its own.
+    followed_[slot] = depth < kBits;
+    place_[slot] = static_cast<uint16_t>(depth << 8 | prefix);
     const unsigned s = tree_.son[slot];
     if (depth == kBits || s >= T) {
-      followed_[slot] = 0;
       const unsigned span = 1u << (kBits - depth);
       const TEntry e{static_cast<uint16_t>(slot), static_cast<uint16_t>(depth)};
       for (unsigned i = 0; i < span; ++i) entries_[(prefix << (kBits - depth)) + i] = e;
       return;
     }
-    followed_[slot] = 1;
-    place_[slot] = static_cast<uint16_t>(depth << 8 | prefix);
     Fill(s, depth + 1, prefix << 1);
     Fill(s + 1, depth + 1, prefix << 1 | 1);
   }
