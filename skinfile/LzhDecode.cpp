@@ -1,5 +1,6 @@
 // Block decoder behind DecompressStream: the whole source in memory, a 64-bit
 // bit buffer, and output composed in a linear window handed on in large blocks.
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <memory>
@@ -160,7 +161,9 @@ void DecodeBlocks(const uint8_t* src, size_t srcSize, int64_t textSize, Sink&& s
   // out[0, N) mirrors the initial window in stream order: its first F bytes
   // stand for the window tail that no byte has been written to yet (zero),
   // the rest for the pre-filled spaces. Output follows it.
-  auto window = AllocTables<std::vector<uint8_t>>(N + kBlock + 2 * F);
+  // Small texts (most archive entries) get a window of their own size.
+  const size_t block = static_cast<size_t>(std::min<int64_t>(textSize, kBlock));
+  auto window = AllocTables<std::vector<uint8_t>>(N + block + 2 * F);
   uint8_t* out = window->data();
   std::memset(out + F, ' ', N - F);
   size_t p = N;
