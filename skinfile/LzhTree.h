@@ -37,32 +37,42 @@ struct THuffTree {
     prnt[R] = 0;
   }
 
-  // Halves the leaf counts and builds the internal nodes again.
+  // Halves the leaf counts and builds the internal nodes again. The leaves
+  // stay in ascending order and each new internal node (the sum of the next
+  // two slots) is no smaller than the one before, so the slots fill as a
+  // merge of the two: a leaf goes first unless it is above the node.
   void Rebuild() {
-    int j = 0;
-    for (int i = 0; i < T; ++i) {
+    uint32_t leafFreq[N_CHAR];
+    uint32_t leafSon[N_CHAR];
+    unsigned leaves = 0;
+    for (unsigned i = 0; i < T; ++i) {
       if (son[i] >= T) {
-        freq[j] = static_cast<uint32_t>((freq[i] + 1) / 2);
-        son[j] = son[i];
-        ++j;
+        leafFreq[leaves] = (freq[i] + 1) / 2;
+        leafSon[leaves] = son[i];
+        ++leaves;
       }
     }
-    for (int i = 0, n = N_CHAR; n < T; i += 2, ++n) {
-      const unsigned f = freq[i] + freq[i + 1];
-      int k = n - 1;
-      while (f < freq[k]) --k;  // stops at k >= i since freq[i] <= f
-      ++k;
-      std::memmove(&freq[k + 1], &freq[k], (n - k) * sizeof freq[0]);
-      std::memmove(&son[k + 1], &son[k], (n - k) * sizeof son[0]);
-      freq[k] = static_cast<uint32_t>(f);
-      son[k] = static_cast<uint32_t>(i);
-    }
-    for (int i = 0; i < T; ++i) {
-      const int k = son[i];
-      if (k >= T) {
-        prnt[k] = static_cast<uint32_t>(i);
+    unsigned nextLeaf = 0, nextPair = 0;
+    for (unsigned slot = 0; slot < T; ++slot) {
+      // Both slots of the next pair are filled once slot > 2 * nextPair + 1.
+      const bool pairReady = 2 * nextPair + 1 < slot;
+      const unsigned pairFreq = pairReady ? freq[2 * nextPair] + freq[2 * nextPair + 1] : 0;
+      if (nextLeaf < leaves && (!pairReady || leafFreq[nextLeaf] <= pairFreq)) {
+        freq[slot] = leafFreq[nextLeaf];
+        son[slot] = leafSon[nextLeaf];
+        ++nextLeaf;
       } else {
-        prnt[k] = prnt[k + 1] = static_cast<uint32_t>(i);
+        freq[slot] = pairFreq;
+        son[slot] = 2 * nextPair;
+        ++nextPair;
+      }
+    }
+    for (unsigned i = 0; i < T; ++i) {
+      const unsigned k = son[i];
+      if (k >= T) {
+        prnt[k] = i;
+      } else {
+        prnt[k] = prnt[k + 1] = i;
       }
     }
   }
