@@ -177,10 +177,10 @@ void DecodeBlocks(const uint8_t* src, size_t srcSize, int64_t textSize, Sink&& s
     const auto& entry = top->Lookup(in.Peek8());
     in.Skip(entry.bits);
     unsigned c = son[entry.slot];
-    while (c < T) {
-      if (in.Count() == 0) in.Refill();
-      c = son[c + in.TakeBit()];
-    }
+    // No refill on the way down: at least 32 bits remain, and no leaf lies
+    // more than 21 levels below the root, since a node's ancestors weigh at
+    // least as much as the Fibonacci numbers and the root stays at most MAX_FREQ.
+    while (c < T) c = son[c + in.TakeBit()];
     c -= T;
     if (tree->freq[R] == MAX_FREQ) top->Invalidate();
     tree->Update(c, [&top](unsigned a, unsigned b) { top->Swapped(a, b); });
