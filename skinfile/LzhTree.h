@@ -1,6 +1,7 @@
 // The adaptive Huffman tree shared by the block decoder and the encoder. Node
 // counts stay in ascending order (siblings side by side), so the node to swap
-// with on an update is found by a galloping search instead of a linear scan.
+// with on an update is found by counting lower counts in vector lanes (or a
+// galloping search for long runs) instead of a linear scan.
 #pragma once
 
 #include <cstdint>
