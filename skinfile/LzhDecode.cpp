@@ -1,5 +1,6 @@
 // Block decoder behind DecompressStream: the whole source in memory, a 64-bit
 // bit buffer, and output composed in a linear window handed on in large blocks.
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <memory>
@@ -49,6 +50,10 @@ public:
     return bit;
   }
   unsigned Peek8() const { return static_cast<unsigned>(buf_ >> 56); }
+  void Skip(unsigned n) {  // n <= Count()
+    buf_ <<= n;
+    count_ -= n;
+  }
   unsigned Take(unsigned n) {  // 1 <= n <= 32
     const unsigned v = static_cast<unsigned>(buf_ >> (64 - n));
     buf_ <<= n;
@@ -62,6 +67,79 @@ private:
   size_t pos_ = 0;
   uint64_t buf_ = 0;
   unsigned count_ = 0;
+};
+
+// The first eight levels of the tree as one table: the next eight bits give
+// the slot they lead to (or the leaf slot met earlier) and how many of them
+// that took. The slots whose children the table follows are marked; when the
+// children of a marked slot change, the part of the table under it is filled
+// again. Such swaps are rare near the root, where one costs most.
+class TTopLevels {
+public:
+  static constexpr unsigned kBits = 8;
+
+  struct TEntry {
+    uint16_t slot;
+    uint16_t bits;
+  };
+
+  explicit TTopLevels(const THuffTree& tree) : tree_(tree) {}
+
+  const TEntry& Lookup(unsigned next8) {
+    if (stale_) [[unlikely]] Build();
+    return entries_[next8];
+  }
+  void Invalidate() { stale_ = true; }
+  void Swapped(unsigned a, unsigned b) {
+    if (followed_[a] | followed_[b]) [[unlikely]] Refill(a, b);
+  }
+
+private:
+  void Build() {
+    std::memset(followed_, 0, sizeof followed_);
+    Fill(R, 0, 0);
+    stale_ = false;
+  }
+  // a and b hold each other's former subtrees: the marks below them are
+  // dropped, and the table is filled again under whichever the table follows.
+  void Refill(unsigned a, unsigned b) {
+    const bool fa = followed_[a], fb = followed_[b];
+    UnmarkBelow(a);
+    UnmarkBelow(b);
+    if (fa) Fill(a, place_[a] >> 8, place_[a] & 0xFF);
+    if (fb) Fill(b, place_[b] >> 8, place_[b] & 0xFF);
+  }
+  void UnmarkBelow(unsigned slot) {
+    const unsigned s = tree_.son[slot];
+    if (s >= T) return;
+    for (unsigned child : {s, s + 1}) {
+      if (followed_[child]) {
+        followed_[child] = 0;
+        UnmarkBelow(child);
+      }
+    }
+  }
+  void Fill(unsigned slot, unsigned depth, unsigned prefix) {
+    // Leaf slots above the last level are watched too: an internal node
+    // moving into one deserves entries of its own.
+    followed_[slot] = depth < kBits;
+    place_[slot] = static_cast<uint16_t>(depth << 8 | prefix);
+    const unsigned s = tree_.son[slot];
+    if (depth == kBits || s >= T) {
+      const unsigned span = 1u << (kBits - depth);
+      const TEntry e{static_cast<uint16_t>(slot), static_cast<uint16_t>(depth)};
+      for (unsigned i = 0; i < span; ++i) entries_[(prefix << (kBits - depth)) + i] = e;
+      return;
+    }
+    Fill(s, depth + 1, prefix << 1);
+    Fill(s + 1, depth + 1, prefix << 1 | 1);
+  }
+
+  const THuffTree& tree_;
+  bool stale_ = true;
+  uint8_t followed_[T];
+  uint16_t place_[T];  // depth << 8 | path bits of each followed slot
+  TEntry entries_[1u << kBits];
 };
 
 template <typename T, typename... Args>
@@ -79,10 +157,13 @@ template <typename Sink>
 void DecodeBlocks(const uint8_t* src, size_t srcSize, int64_t textSize, Sink&& sink) {
   auto tree = AllocTables<THuffTree>();
   tree->Start();
+  auto top = AllocTables<TTopLevels>(*tree);
   // out[0, N) mirrors the initial window in stream order: its first F bytes
   // stand for the window tail that no byte has been written to yet (zero),
   // the rest for the pre-filled spaces. Output follows it.
-  auto window = AllocTables<std::vector<uint8_t>>(N + kBlock + 2 * F);
+  // Small texts (most archive entries) get a window of their own size.
+  const size_t block = static_cast<size_t>(std::min<int64_t>(textSize, kBlock));
+  auto window = AllocTables<std::vector<uint8_t>>(N + block + 2 * F);
   uint8_t* out = window->data();
   std::memset(out + F, ' ', N - F);
   size_t p = N;
@@ -93,13 +174,16 @@ void DecodeBlocks(const uint8_t* src, size_t srcSize, int64_t textSize, Sink&& s
   int64_t count = 0;
   while (count < textSize) {
     if (in.Count() < 40) in.Refill();
-    unsigned c = son[R];
-    while (c < T) {
-      if (in.Count() == 0) in.Refill();
-      c = son[c + in.TakeBit()];
-    }
+    const auto& entry = top->Lookup(in.Peek8());
+    in.Skip(entry.bits);
+    unsigned c = son[entry.slot];
+    // No refill on the way down: at least 32 bits remain, and no leaf lies
+    // more than 21 levels below the root, since a node's ancestors weigh at
+    // least as much as the Fibonacci numbers and the root stays at most MAX_FREQ.
+    while (c < T) c = son[c + in.TakeBit()];
     c -= T;
-    tree->Update(c);
+    if (tree->freq[R] == MAX_FREQ) top->Invalidate();
+    tree->Update(c, [&top](unsigned a, unsigned b) { top->Swapped(a, b); });
     if (c < 256) {
       out[p++] = static_cast<uint8_t>(c);
       ++count;

@@ -118,16 +118,15 @@ inline unsigned CommonLength(const uint8_t* a, const uint8_t* b, unsigned limit)
 class TMatchFinder {
 public:
   // text holds the N-byte initial window, then the input, then 8 readable bytes.
-  TMatchFinder(const uint8_t* text, size_t end) : text_(text), end_(end) {
-    head_.assign(size_t(1) << kHashBits, -1);
-    prev_.assign(kChainSize, -1);
-  }
+  // Links hold position + 1, so that zero, what the tables start as, is "none".
+  TMatchFinder(const uint8_t* text, size_t end)
+      : text_(text), end_(end), head_(size_t(1) << kHashBits), prev_(kChainSize) {}
 
   void Insert(size_t p) {
     if (p + 3 > end_) return;
     int32_t& h = head_[Hash3(text_ + p)];
     prev_[p % kChainSize] = h;
-    h = static_cast<int32_t>(p);
+    h = static_cast<int32_t>(p + 1);
   }
 
   // Longest match for position p (ties go to the nearest); returns its length
@@ -139,7 +138,7 @@ public:
     // filled yet; a match may not reach back to them.
     const int64_t lowest = std::max<int64_t>(F, static_cast<int64_t>(p) - N);
     unsigned best = THRESHOLD;
-    int64_t cand = head_[Hash3(text_ + p)];
+    int64_t cand = int64_t(head_[Hash3(text_ + p)]) - 1;
     for (int steps = 0; cand >= lowest && steps < kMaxChain; ++steps) {
       const uint8_t* c = text_ + cand;
       if (c[best] == text_[p + best] && c[0] == text_[p]) {
@@ -150,7 +149,7 @@ public:
           if (len == limit) break;
         }
       }
-      cand = prev_[static_cast<size_t>(cand) % kChainSize];
+      cand = int64_t(prev_[static_cast<size_t>(cand) % kChainSize]) - 1;
     }
     return best > THRESHOLD ? best : 0;
   }
