@@ -195,7 +195,6 @@ void TSkinTab::Compose(HWND wnd, TPoint client) {
     CopyPixels(whole_, strip_.Left, strip_.Top, shown, shown.BoundsRect());
   }
   const TRect margins = TabBorderMargins(side_);
-  std::vector<TRect> edges;
   if (!images_.Border.Empty() && page_.Right > page_.Left && page_.Bottom > page_.Top && !whole_.Empty()) {
     frame_.SetSize(page_.Width(), page_.Height());
     DrawSkinBorder(frame_, frame_.BoundsRect(), images_.Border, false, 1, 1, margins);
