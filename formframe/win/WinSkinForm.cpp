@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "controls/Classification.h"
 #include "controls/win/AttachControls.h"
 #include "controls/win/WinSubClass.h"
 #include "skinbase/win/WinGeometry.h"
@@ -354,7 +355,7 @@ void TWinSkinForm::ColourOwnedControls() {
     if (auto* grid = dynamic_cast<TCustomGrid*>(c)) {
       savedGridColors_.try_emplace(grid, grid->FixedColor());  // the colour before any skin
       grid->SetFixedColor(face);
-    } else if (auto* label = dynamic_cast<TLabel*>(c)) {
+    } else if (auto* label = dynamic_cast<TLabel*>(c); label && !DisabledByTag(label->Tag(), skin_->DisableTag)) {
       // A colour the designer chose is kept; only the default text colour follows the skin.
       const TColor own = label->Font().Color();
       const bool followed = savedLabelFonts_.count(label) != 0;
