@@ -120,7 +120,15 @@ public:
   // text holds the N-byte initial window, then the input, then 8 readable bytes.
   // Links hold position + 1, so that zero, what the tables start as, is "none".
   TMatchFinder(const uint8_t* text, size_t end)
-      : text_(text), end_(end), head_(size_t(1) << kHashBits), prev_(kChainSize) {}
+      : text_(text),
+        end_(end),
+        head_(std::make_unique_for_overwrite<int32_t[]>(kHeadSize)),
+        prev_(std::make_unique_for_overwrite<int32_t[]>(kChainSize)) {
+    // One memset each: a filling loop is what instrumented builds (the
+    // fuzzers) spend most of a small input's encoding on.
+    std::memset(head_.get(), 0, kHeadSize * sizeof head_[0]);
+    std::memset(prev_.get(), 0, kChainSize * sizeof prev_[0]);
+  }
 
   void Insert(size_t p) {
     if (p + 3 > end_) return;
@@ -157,8 +165,9 @@ public:
 private:
   const uint8_t* text_;
   size_t end_;
-  std::vector<int32_t> head_;
-  std::vector<int32_t> prev_;
+  static constexpr size_t kHeadSize = size_t(1) << kHashBits;
+  std::unique_ptr<int32_t[]> head_;
+  std::unique_ptr<int32_t[]> prev_;
 };
 
 }  // namespace
