@@ -5,6 +5,7 @@
 #include "formframe/FrameMetrics.h"
 #include "paint/PaintTypes.h"
 #include "paint/SkinPaint.h"
+#include "tests/support/win/ScreenRead.h"
 #include "tests/win/FrameTestUtil.h"
 #include "tools/skingen/SkinTheme.h"
 
@@ -95,14 +96,7 @@ void ExpectFramePixels(TWinSkinForm& f, const TSkinData& skin, HWND wnd, bool ac
   // The same frame as it shows on the screen, inside the window's region
   // (the desktop shows outside it).
   f.PaintFrame();
-  GdiFlush();
-  Sleep(60);  // some systems put window drawing on the screen when the thread next waits
-  Pump();
-  TBitmap shown(w, h);
-  HDC screen = GetDC(nullptr);
-  BitBlt(static_cast<HDC>(shown.DC()), 0, 0, w, h, screen, wr.left, wr.top, SRCCOPY);
-  ReleaseDC(nullptr, screen);
-  GdiFlush();
+  const TBitmap shown = ReadScreen(wnd);
   HRGN region = CreateRectRgn(0, 0, 0, 0);
   const bool shaped = GetWindowRgn(wnd, region) != ERROR;
   int outside = 0;

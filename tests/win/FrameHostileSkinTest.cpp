@@ -14,6 +14,7 @@
 #include "menus/win/WinSkinMenu.h"
 #include "tests/support/BmpFiles.h"
 #include "tests/win/FrameTestUtil.h"
+#include "tests/win/MenuTestUtil.h"
 #include "tools/skingen/SkinTheme.h"
 
 namespace pelorin {
@@ -218,13 +219,7 @@ HWND MakeWindow(DWORD style, HMENU menu) {
 }
 
 HMENU MakeMenu() {
-  HMENU bar = CreateMenu(), file = CreatePopupMenu();
-  AppendMenuW(file, MF_STRING, 101, L"&Open");
-  AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(file, MF_STRING, 102, L"E&xit");
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
-  AppendMenuW(bar, MF_STRING, 103, L"&Help");
-  return bar;
+  return BuildMenu(true, {{L"&File", 0, BuildMenu(false, {{L"&Open", 101}, {L"-"}, {L"E&xit", 102}})}, {L"&Help", 103}});
 }
 
 TSize WindowSize(HWND wnd) {

@@ -17,7 +17,6 @@ using testing::WindowClassOf;
 
 using HostStdControls = THostTest;
 
-// Records the messages a control's WindowProc sees and passes them on.
 // Records a control's messages while it lives; the control outlives it (the
 // application frees the forms), so it gets its own procedure back.
 struct TRecorder {
@@ -36,6 +35,14 @@ struct TRecorder {
   std::vector<UINT> seen;
 };
 
+// A control of form, placed on it.
+template <class T>
+T* On(TForm* form) {
+  auto* c = new T(form);
+  c->SetParent(form);
+  return c;
+}
+
 TEST_F(HostStdControls, EveryWindowedClassHasItsFrameworkWindowClass) {
   auto* form = new TForm(app);
   form->SetBounds(0, 0, 600, 500);
@@ -51,10 +58,8 @@ TEST_F(HostStdControls, EveryWindowedClassHasItsFrameworkWindowClass) {
   auto* sheet = new TTabSheet(form);
   sheet->SetPageControl(dynamic_cast<TPageControl*>(controls[20]));
   controls.push_back(sheet);
-  auto* label = new TLabel(form);
-  label->SetParent(form);
-  auto* speed = new TSpeedButton(form);
-  speed->SetParent(form);
+  auto* label = On<TLabel>(form);
+  On<TSpeedButton>(form);
 
   // A message no system class gives a meaning to.
   const UINT probe = RegisterWindowMessageW(L"PelorinProbe");
@@ -81,8 +86,7 @@ TEST_F(HostStdControls, NotificationsBecomeEvents) {
   form->SetBounds(0, 0, 400, 300);
   HWND fw = form->Handle();
 
-  auto* button = new TButton(form);
-  button->SetParent(form);
+  auto* button = On<TButton>(form);
   TRecorder buttonRec(button);
   int clicks = 0;
   button->OnClick = [&](TObject*) { ++clicks; };
@@ -94,8 +98,7 @@ TEST_F(HostStdControls, NotificationsBecomeEvents) {
   EXPECT_EQ(clicks, 2);
   EXPECT_EQ(form->Perform(CM_DIALOGCHAR, 'x', 0), 0);
 
-  auto* check = new TCheckBox(form);
-  check->SetParent(form);
+  auto* check = On<TCheckBox>(form);
   SendMessageW(check->Handle(), BM_CLICK, 0, 0);
   EXPECT_TRUE(check->Checked());
   EXPECT_EQ(SendMessageW(check->Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
@@ -103,18 +106,14 @@ TEST_F(HostStdControls, NotificationsBecomeEvents) {
   EXPECT_TRUE(GetWindowLongPtrW(check->Handle(), GWL_STYLE) & BS_LEFTTEXT);
   EXPECT_TRUE(check->Checked());
 
-  auto* r1 = new TRadioButton(form);
-  auto* r2 = new TRadioButton(form);
-  r1->SetParent(form);
-  r2->SetParent(form);
+  auto *r1 = On<TRadioButton>(form), *r2 = On<TRadioButton>(form);
   r1->SetChecked(true);
   SendMessageW(r2->Handle(), BM_CLICK, 0, 0);
   EXPECT_TRUE(r2->Checked());
   EXPECT_FALSE(r1->Checked());
   EXPECT_EQ(SendMessageW(r1->Handle(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 
-  auto* combo = new TComboBox(form);
-  combo->SetParent(form);
+  auto* combo = On<TComboBox>(form);
   TStringList items;
   items.Add("alpha");
   items.Add("beta");
@@ -128,8 +127,7 @@ TEST_F(HostStdControls, NotificationsBecomeEvents) {
   EXPECT_EQ(combo->Text(), "beta");
   EXPECT_EQ(combo->Height(), 21);  // the list is not part of the bounds
 
-  auto* pages = new TPageControl(form);
-  pages->SetParent(form);
+  auto* pages = On<TPageControl>(form);
   pages->SetBounds(0, 0, 300, 200);
   auto* s1 = new TTabSheet(form);
   auto* s2 = new TTabSheet(form);
@@ -156,8 +154,7 @@ TEST_F(HostStdControls, NotificationsBecomeEvents) {
   pages->SetTabPosition(tpBottom);
   EXPECT_TRUE(GetWindowLongPtrW(pages->Handle(), GWL_STYLE) & TCS_BOTTOM);
 
-  auto* track = new TTrackBar(form);
-  track->SetParent(form);
+  auto* track = On<TTrackBar>(form);
   TRecorder trackRec(track);
   int changes = 0;
   track->OnChange = [&](TObject*) { ++changes; };
@@ -180,8 +177,7 @@ TEST_F(HostStdControls, NotificationsBecomeEvents) {
   SendMessageW(fw, WM_VSCROLL, SB_LINEUP, reinterpret_cast<LPARAM>(bar->Handle()));
   EXPECT_EQ(bar->Position(), 0);
 
-  auto* status = new TStatusBar(form);
-  status->SetParent(form);
+  auto* status = On<TStatusBar>(form);
   status->SetPanels({{"1111", 50}, {"22222", 50}, {"33333", 50}});
   status->SetSizeGrip(false);
   int parts[4]{};
@@ -190,8 +186,7 @@ TEST_F(HostStdControls, NotificationsBecomeEvents) {
   EXPECT_FALSE(GetWindowLongPtrW(status->Handle(), GWL_STYLE) & SBARS_SIZEGRIP);
   EXPECT_EQ(status->BoundsRect().Bottom, form->ClientHeight());
 
-  auto* progress = new TProgressBar(form);
-  progress->SetParent(form);
+  auto* progress = On<TProgressBar>(form);
   progress->SetPosition(50);
   EXPECT_EQ(SendMessageW(progress->Handle(), PBM_GETPOS, 0, 0), 50);
   progress->SetPosition(150);
@@ -201,8 +196,7 @@ TEST_F(HostStdControls, NotificationsBecomeEvents) {
 TEST_F(HostStdControls, BitButtonsSpeedButtonsAndTheGrid) {
   auto* form = new TForm(app);
   form->SetBounds(0, 0, 400, 300);
-  auto* bb = new TBitBtn(form);
-  bb->SetParent(form);
+  auto* bb = On<TBitBtn>(form);
   bb->SetKind(bkClose);
   EXPECT_EQ(bb->Caption(), "&Close");
   TBitmap glyph(32, 16);  // two images: up and disabled
@@ -220,10 +214,7 @@ TEST_F(HostStdControls, BitButtonsSpeedButtonsAndTheGrid) {
   SendMessageW(bb->Handle(), BM_CLICK, 0, 0);
   EXPECT_TRUE(closed);
 
-  auto* sb = new TSpeedButton(form);
-  auto* sb2 = new TSpeedButton(form);
-  sb->SetParent(form);
-  sb2->SetParent(form);
+  auto *sb = On<TSpeedButton>(form), *sb2 = On<TSpeedButton>(form);
   sb->SetBounds(200, 10, 23, 22);
   sb2->SetBounds(230, 10, 23, 22);
   sb->SetGroupIndex(1);
@@ -239,8 +230,7 @@ TEST_F(HostStdControls, BitButtonsSpeedButtonsAndTheGrid) {
   sb2->SetDown(false);  // one of the group stays down
   EXPECT_TRUE(sb2->Down());
 
-  auto* grid = new TStringGrid(form);
-  grid->SetParent(form);
+  auto* grid = On<TStringGrid>(form);
   grid->SetBounds(0, 100, 300, 150);
   grid->SetDefaultRowHeight(18);
   grid->SetColCount(7);
