@@ -11,6 +11,7 @@
 #include <string>
 
 #include "tests/support/win/Pump.h"
+#include "tests/support/win/WindowRegion.h"
 
 namespace pelorin::testing {
 namespace {
@@ -57,10 +58,7 @@ HWND WaitForWindow(const wchar_t* cls, const wchar_t* title) {
 
 // The skin's frame: a region cut from its borders, no system caption buttons.
 bool Skinned(HWND wnd) {
-  HRGN rgn = CreateRectRgn(0, 0, 0, 0);
-  const bool shaped = GetWindowRgn(wnd, rgn) != ERROR;
-  DeleteObject(rgn);
-  return shaped && (GetWindowLongPtrW(wnd, GWL_STYLE) & WS_SYSMENU) == 0;
+  return TWindowRegion(wnd) && (GetWindowLongPtrW(wnd, GWL_STYLE) & WS_SYSMENU) == 0;
 }
 
 TEST(ExamplePrograms, ComeUpSkinnedWithAndWithoutCommonControls6) {

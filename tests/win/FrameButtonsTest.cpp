@@ -6,6 +6,7 @@
 #include "paint/PaintTypes.h"
 #include "paint/SkinPaint.h"
 #include "tests/support/win/ScreenRead.h"
+#include "tests/support/win/WindowRegion.h"
 #include "tests/win/FrameTestUtil.h"
 #include "tools/skingen/SkinTheme.h"
 
@@ -97,20 +98,18 @@ void ExpectFramePixels(TWinSkinForm& f, const TSkinData& skin, HWND wnd, bool ac
   // (the desktop shows outside it).
   f.PaintFrame();
   const TBitmap shown = ReadScreen(wnd);
-  HRGN region = CreateRectRgn(0, 0, 0, 0);
-  const bool shaped = GetWindowRgn(wnd, region) != ERROR;
+  const TWindowRegion region(wnd);
   int outside = 0;
   wrong = 0;
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       if (client.Contains({x, y}) || (y < f.Metrics().Top && x >= text.Left && x < text.Right)) continue;
-      if (shaped && !PtInRegion(region, x, y)) {
+      if (region && !region.Contains(x, y)) {
         ++outside;
         continue;
       }
       if ((shown.ScanLine(y)[x] & 0xFFFFFF) != (expected.ScanLine(y)[x] & 0xFFFFFF)) ++wrong;
     }
-  DeleteObject(region);
   EXPECT_EQ(wrong, 0) << "on the screen, " << (active ? "active" : "inactive");
   EXPECT_LT(outside, w);  // only the corners are cut away
 }

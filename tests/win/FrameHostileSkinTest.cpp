@@ -13,6 +13,7 @@
 #include "formframe/FrameMetrics.h"
 #include "menus/win/WinSkinMenu.h"
 #include "tests/support/BmpFiles.h"
+#include "tests/support/win/WindowRegion.h"
 #include "tests/win/FrameTestUtil.h"
 #include "tests/win/MenuTestUtil.h"
 #include "tools/skingen/SkinTheme.h"
@@ -245,9 +246,7 @@ struct TOriginal {
     EXPECT_EQ(GetWindowLongPtrW(wnd, GWL_STYLE) & ~LONG_PTR(WS_VISIBLE), Style & ~LONG_PTR(WS_VISIBLE));
     EXPECT_EQ(WindowSize(wnd), Size);
     EXPECT_EQ(GetMenu(wnd), Menu);
-    HRGN rgn = CreateRectRgn(0, 0, 0, 0);
-    EXPECT_EQ(GetWindowRgn(wnd, rgn), ERROR) << "the skin's region stayed";
-    DeleteObject(rgn);
+    EXPECT_FALSE(TWindowRegion(wnd)) << "the skin's region stayed";
   }
   LONG_PTR Proc, Style;
   TSize Size;
@@ -270,13 +269,12 @@ void CheckSkinned(const TWinSkinForm& f, HWND wnd, TSize client) {
   const TPoint centre = Centre(inner);
   EXPECT_EQ(SendMessageW(wnd, WM_NCHITTEST, 0, ScreenPoint(wnd, centre)), HTCLIENT);
   if (f.HasRegion()) {
-    HRGN rgn = CreateRectRgn(0, 0, 0, 0);
-    EXPECT_NE(GetWindowRgn(wnd, rgn), ERROR);
-    EXPECT_TRUE(PtInRegion(rgn, centre.X, centre.Y)) << "the client area is cut out of the window";
+    const TWindowRegion rgn(wnd);
+    EXPECT_TRUE(rgn);
+    EXPECT_TRUE(rgn.Contains(centre.X, centre.Y)) << "the client area is cut out of the window";
     if (m.Top > 0 && inner.Width() > 0) {
-      EXPECT_TRUE(PtInRegion(rgn, centre.X, m.Top / 2)) << "the title is cut out of the window";
+      EXPECT_TRUE(rgn.Contains(centre.X, m.Top / 2)) << "the title is cut out of the window";
     }
-    DeleteObject(rgn);
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include "formframe/FrameMetrics.h"
 #include "tests/support/win/AllocationCount.h"
+#include "tests/support/win/WindowRegion.h"
 #include "host/win/platform/GdiCounters.h"
 #include "tests/win/FrameTestUtil.h"
 #include "tools/skingen/SkinTheme.h"
@@ -29,20 +30,8 @@ protected:
 TSkinData* FrameWindow::slate = nullptr;
 TSkinData* FrameWindow::plain = nullptr;
 
-bool RegionHasPoint(HWND wnd, int x, int y) {
-  HRGN rgn = CreateRectRgn(0, 0, 0, 0);
-  const bool has = GetWindowRgn(wnd, rgn) != ERROR && PtInRegion(rgn, x, y);
-  DeleteObject(rgn);
-  return has;
-}
-
-bool RegionIsRect(HWND wnd, int w, int h) {
-  HRGN rgn = CreateRectRgn(0, 0, 0, 0), rect = CreateRectRgn(0, 0, w, h);
-  const bool same = GetWindowRgn(wnd, rgn) != ERROR && EqualRgn(rgn, rect);
-  DeleteObject(rgn);
-  DeleteObject(rect);
-  return same;
-}
+bool RegionHasPoint(HWND wnd, int x, int y) { return TWindowRegion(wnd).Contains(x, y); }
+bool RegionIsRect(HWND wnd, int w, int h) { return TWindowRegion(wnd).IsRect(w, h); }
 
 TEST_F(FrameWindow, ActivationFitsTheSkinnedFrameAndDetachGivesEverythingBack) {
   ASSERT_FALSE(slate->Empty);
@@ -97,9 +86,7 @@ TEST_F(FrameWindow, ActivationFitsTheSkinnedFrameAndDetachGivesEverythingBack) {
   GetClientRect(w.wnd, &client);
   EXPECT_EQ(client.right, client0.right);
   EXPECT_EQ(client.bottom, client0.bottom);
-  HRGN rgn = CreateRectRgn(0, 0, 0, 0);
-  EXPECT_EQ(GetWindowRgn(w.wnd, rgn), ERROR);
-  DeleteObject(rgn);
+  EXPECT_FALSE(TWindowRegion(w.wnd));
 
   // Attached but never activated: detaching must not change the size.
   {
