@@ -1,5 +1,6 @@
-// The demo's forms read from their embedded form files: every component with
-// its settings, the start-up steps, and the handlers bound by name.
+// The demo's forms read from their embedded form files: the components whose
+// properties only the demo uses, the start-up steps, and the handlers bound
+// by name (the host form-file suite reads the common properties back).
 #include <gtest/gtest.h>
 
 #include <type_traits>
@@ -54,15 +55,6 @@ protected:
 TEST_F(DemoForms, MainFormHoldsEveryComponentAndRunsItsStartUp) {
   TForm1& f = *Form1;
   EXPECT_EQ(f.Menu(), f.MainMenu1);
-
-  auto* sheet1 = Get<TTabSheet>(f, "TabSheet1");
-  const char* onSheet1[] = {"Label1", "ComboBox1", "CheckBox1", "CheckBox2", "RadioButton1", "RadioButton2", "Edit1",
-                            "LoadBtn", "Button4", "ExceptionBtn", "MessageBtn", "BitBtn1", "SpeedButton1", "Button1"};
-  for (const char* name : onSheet1) EXPECT_EQ(Get<TControl>(f, name)->Parent(), sheet1) << name;
-  EXPECT_EQ(Get<TTabSheet>(f, "TabSheet4")->Caption(), "Grid");
-  EXPECT_EQ(Get<TLabel>(f, "Label1")->Caption(), "Press \"Up/Down\" Change Skin ");
-  EXPECT_TRUE(Get<TCheckBox>(f, "CheckBox1")->Checked());
-  EXPECT_EQ(Get<TRadioButton>(f, "RadioButton2")->Hint(), "radiobutton2");
   EXPECT_EQ(Get<TBitBtn>(f, "BitBtn1")->Kind(), bkClose);
   EXPECT_EQ(Get<TSpeedButton>(f, "SpeedButton1")->Glyph().Width(), 16);
   auto* rich = Get<TRichEdit>(f, "RichEdit1");
@@ -73,20 +65,14 @@ TEST_F(DemoForms, MainFormHoldsEveryComponentAndRunsItsStartUp) {
   ASSERT_EQ(status->PanelCount(), 3);
   EXPECT_EQ(status->Panel(2).Text, "33333");
   EXPECT_EQ(status->Panel(2).Width, 50);
-  EXPECT_EQ(Get<TPanel>(f, "Panel1")->Align(), alBottom);
-  EXPECT_EQ(f.ProgressBar1->Parent(), Get<TPanel>(f, "Panel1"));
   EXPECT_EQ(f.ProgressBar1->Position(), 50);
   EXPECT_EQ(f.ImageList1->Count(), 12);
   EXPECT_EQ(Get<TMenuItem>(f, "ColorDialog1")->ImageIndex(), 7);
   EXPECT_EQ(Get<TMenuItem>(f, "Skin51")->Tag(), 4);
 
-  // The store keeps five skins under the designed names, in this order.
-  const char* names[] = {"SkinItem2", "SkinItem0", "SkinItem1", "SkinItem3", "SkinItem4"};
+  // The store keeps five skins.
   ASSERT_EQ(f.SkinStore1->Store()->Count(), 5);
-  for (int i = 0; i < 5; ++i) {
-    EXPECT_EQ(f.SkinStore1->Store()->Item(i)->Name(), names[i]);
-    EXPECT_GT(f.SkinStore1->Store()->Item(i)->DataSize(), 1000);
-  }
+  for (int i = 0; i < 5; ++i) EXPECT_GT(f.SkinStore1->Store()->Item(i)->DataSize(), 1000);
 
   // Start-up: store skin 2 active in sd1, skin 1 in the dialog skin sd2.
   EXPECT_TRUE(f.sd1->Active());

@@ -93,7 +93,6 @@ class TPlainWindows {
 public:
   ~TPlainWindows() { Close(); }
 
-protected:
   void Open(bool cc6) {
     if (cc6) {
       context_.emplace(L"" PELORIN_TEST_DATA "/../../examples/plain/cc6.manifest");
@@ -296,12 +295,7 @@ TEST_P(PlainControls, ShowTheSkinKeepItAndGiveTheLookBack) {
 
 // Starting, switching and stopping a hundred times ends where it began.
 TEST(PlainCycles, HundredStartSwitchStopCyclesKeepGdiObjectsAndMemoryAtBaseline) {
-  struct TWindows : TPlainWindows {
-    using TPlainWindows::main;
-    using TPlainWindows::dialog;
-    using TPlainWindows::Open;
-    using TPlainWindows::skin;
-  } w;
+  TPlainWindows w;
   w.Open(false);
   const auto states = StatesOf({w.main, w.dialog});
   long gdi = 0, memory = 0;
