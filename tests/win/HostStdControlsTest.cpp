@@ -12,6 +12,7 @@
 namespace pelorin {
 namespace {
 
+using testing::Child;
 using testing::THostTest;
 using testing::WindowClassOf;
 
@@ -35,14 +36,6 @@ struct TRecorder {
   std::vector<UINT> seen;
 };
 
-// A control of form, placed on it.
-template <class T>
-T* On(TForm* form) {
-  auto* c = new T(form);
-  c->SetParent(form);
-  return c;
-}
-
 TEST_F(HostStdControls, EveryWindowedClassHasItsFrameworkWindowClass) {
   auto* form = new TForm(app);
   form->SetBounds(0, 0, 600, 500);
@@ -58,8 +51,8 @@ TEST_F(HostStdControls, EveryWindowedClassHasItsFrameworkWindowClass) {
   auto* sheet = new TTabSheet(form);
   sheet->SetPageControl(dynamic_cast<TPageControl*>(controls[20]));
   controls.push_back(sheet);
-  auto* label = On<TLabel>(form);
-  On<TSpeedButton>(form);
+  auto* label = Child<TLabel>(form);
+  Child<TSpeedButton>(form);
 
   // A message no system class gives a meaning to.
   const UINT probe = RegisterWindowMessageW(L"PelorinProbe");
@@ -86,7 +79,7 @@ TEST_F(HostStdControls, NotificationsBecomeEvents) {
   form->SetBounds(0, 0, 400, 300);
   HWND fw = form->Handle();
 
-  auto* button = On<TButton>(form);
+  auto* button = Child<TButton>(form);
   TRecorder buttonRec(button);
   int clicks = 0;
   button->OnClick = [&](TObject*) { ++clicks; };
@@ -98,7 +91,7 @@ TEST_F(HostStdControls, NotificationsBecomeEvents) {
   EXPECT_EQ(clicks, 2);
   EXPECT_EQ(form->Perform(CM_DIALOGCHAR, 'x', 0), 0);
 
-  auto* check = On<TCheckBox>(form);
+  auto* check = Child<TCheckBox>(form);
   SendMessageW(check->Handle(), BM_CLICK, 0, 0);
   EXPECT_TRUE(check->Checked());
   EXPECT_EQ(SendMessageW(check->Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
@@ -106,14 +99,14 @@ TEST_F(HostStdControls, NotificationsBecomeEvents) {
   EXPECT_TRUE(GetWindowLongPtrW(check->Handle(), GWL_STYLE) & BS_LEFTTEXT);
   EXPECT_TRUE(check->Checked());
 
-  auto *r1 = On<TRadioButton>(form), *r2 = On<TRadioButton>(form);
+  auto *r1 = Child<TRadioButton>(form), *r2 = Child<TRadioButton>(form);
   r1->SetChecked(true);
   SendMessageW(r2->Handle(), BM_CLICK, 0, 0);
   EXPECT_TRUE(r2->Checked());
   EXPECT_FALSE(r1->Checked());
   EXPECT_EQ(SendMessageW(r1->Handle(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 
-  auto* combo = On<TComboBox>(form);
+  auto* combo = Child<TComboBox>(form);
   TStringList items;
   items.Add("alpha");
   items.Add("beta");
@@ -127,7 +120,7 @@ TEST_F(HostStdControls, NotificationsBecomeEvents) {
   EXPECT_EQ(combo->Text(), "beta");
   EXPECT_EQ(combo->Height(), 21);  // the list is not part of the bounds
 
-  auto* pages = On<TPageControl>(form);
+  auto* pages = Child<TPageControl>(form);
   pages->SetBounds(0, 0, 300, 200);
   auto* s1 = new TTabSheet(form);
   auto* s2 = new TTabSheet(form);
@@ -154,7 +147,7 @@ TEST_F(HostStdControls, NotificationsBecomeEvents) {
   pages->SetTabPosition(tpBottom);
   EXPECT_TRUE(GetWindowLongPtrW(pages->Handle(), GWL_STYLE) & TCS_BOTTOM);
 
-  auto* track = On<TTrackBar>(form);
+  auto* track = Child<TTrackBar>(form);
   TRecorder trackRec(track);
   int changes = 0;
   track->OnChange = [&](TObject*) { ++changes; };
@@ -177,7 +170,7 @@ TEST_F(HostStdControls, NotificationsBecomeEvents) {
   SendMessageW(fw, WM_VSCROLL, SB_LINEUP, reinterpret_cast<LPARAM>(bar->Handle()));
   EXPECT_EQ(bar->Position(), 0);
 
-  auto* status = On<TStatusBar>(form);
+  auto* status = Child<TStatusBar>(form);
   status->SetPanels({{"1111", 50}, {"22222", 50}, {"33333", 50}});
   status->SetSizeGrip(false);
   int parts[4]{};
@@ -186,7 +179,7 @@ TEST_F(HostStdControls, NotificationsBecomeEvents) {
   EXPECT_FALSE(GetWindowLongPtrW(status->Handle(), GWL_STYLE) & SBARS_SIZEGRIP);
   EXPECT_EQ(status->BoundsRect().Bottom, form->ClientHeight());
 
-  auto* progress = On<TProgressBar>(form);
+  auto* progress = Child<TProgressBar>(form);
   progress->SetPosition(50);
   EXPECT_EQ(SendMessageW(progress->Handle(), PBM_GETPOS, 0, 0), 50);
   progress->SetPosition(150);
@@ -196,7 +189,7 @@ TEST_F(HostStdControls, NotificationsBecomeEvents) {
 TEST_F(HostStdControls, BitButtonsSpeedButtonsAndTheGrid) {
   auto* form = new TForm(app);
   form->SetBounds(0, 0, 400, 300);
-  auto* bb = On<TBitBtn>(form);
+  auto* bb = Child<TBitBtn>(form);
   bb->SetKind(bkClose);
   EXPECT_EQ(bb->Caption(), "&Close");
   TBitmap glyph(32, 16);  // two images: up and disabled
@@ -214,7 +207,7 @@ TEST_F(HostStdControls, BitButtonsSpeedButtonsAndTheGrid) {
   SendMessageW(bb->Handle(), BM_CLICK, 0, 0);
   EXPECT_TRUE(closed);
 
-  auto *sb = On<TSpeedButton>(form), *sb2 = On<TSpeedButton>(form);
+  auto *sb = Child<TSpeedButton>(form), *sb2 = Child<TSpeedButton>(form);
   sb->SetBounds(200, 10, 23, 22);
   sb2->SetBounds(230, 10, 23, 22);
   sb->SetGroupIndex(1);
@@ -230,7 +223,7 @@ TEST_F(HostStdControls, BitButtonsSpeedButtonsAndTheGrid) {
   sb2->SetDown(false);  // one of the group stays down
   EXPECT_TRUE(sb2->Down());
 
-  auto* grid = On<TStringGrid>(form);
+  auto* grid = Child<TStringGrid>(form);
   grid->SetBounds(0, 100, 300, 150);
   grid->SetDefaultRowHeight(18);
   grid->SetColCount(7);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "FrameTestUtil.h"
+#include "HostTestUtil.h"
 #include "host/win/Forms.h"
 #include "host/win/Menus.h"
 #include "host/win/StdCtrls.h"
@@ -131,22 +132,12 @@ TEST_F(MenuKeys, HostFormTakesAcceleratorsBeforeItsControls) {
   auto* form = new TForm(app);
   form->SetBounds(60, 60, 420, 300);
   auto* mainMenu = new TMainMenu(form);
-  auto* file = new TMenuItem(form);
-  file->SetCaption("&File");
-  mainMenu->Items()->Add(file);
-  auto* open = new TMenuItem(form);
-  open->SetCaption("&Open");
-  file->Add(open);
-  auto* go = new TMenuItem(form);
-  go->SetCaption("&Go");
+  NewItem(form, "&Open", NewItem(form, "&File", mainMenu->Items()));
   int menuGo = 0, buttonGo = 0;
-  go->OnClick = [&](TObject*) { ++menuGo; };
-  mainMenu->Items()->Add(go);
+  NewItem(form, "&Go", mainMenu->Items())->OnClick = [&](TObject*) { ++menuGo; };
   form->SetMenu(mainMenu);
-  auto* edit = new TEdit(form);
-  edit->SetParent(form);
-  auto* button = new TButton(form);
-  button->SetParent(form);
+  auto* edit = Child<TEdit>(form);
+  auto* button = Child<TButton>(form);
   button->SetBounds(10, 60, 80, 24);
   button->SetCaption("&Go");
   button->OnClick = [&](TObject*) { ++buttonGo; };
