@@ -223,18 +223,6 @@ HMENU MakeMenu() {
   return BuildMenu(true, {{L"&File", 0, BuildMenu(false, {{L"&Open", 101}, {L"-"}, {L"E&xit", 102}})}, {L"&Help", 103}});
 }
 
-TSize WindowSize(HWND wnd) {
-  RECT r;
-  GetWindowRect(wnd, &r);
-  return {r.right - r.left, r.bottom - r.top};
-}
-
-TSize ClientSize(HWND wnd) {
-  RECT r;
-  GetClientRect(wnd, &r);
-  return {r.right, r.bottom};
-}
-
 // What Detach must give back.
 struct TOriginal {
   explicit TOriginal(HWND wnd)

@@ -31,11 +31,6 @@ protected:
     form->SetTag(tag);
     return form;
   }
-  static TSize ClientSize(HWND wnd) {
-    RECT r{};
-    GetClientRect(wnd, &r);
-    return {r.right, r.bottom};
-  }
 };
 
 TEST_F(TManagerFormTest, ActivatedFormsAreSkinnedAndGivenBack) {
