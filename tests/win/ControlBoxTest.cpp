@@ -12,11 +12,8 @@
 #include "host/win/ComCtrls.h"
 #include "host/win/ExtCtrls.h"
 #include "paint/DrawElement.h"
-#include "tests/support/win/AllocationCount.h"
-#include "tests/support/win/ScreenRead.h"
-#include "tests/win/FrameTestUtil.h"
 #include "tests/win/ControlTestUtil.h"
-#include "tests/win/HostTestUtil.h"
+#include "tests/win/FrameTestUtil.h"
 
 namespace pelorin {
 namespace {
@@ -28,13 +25,6 @@ constexpr uint32_t Key = 0xFF00FF;
 // A colour as the screen read back holds it.
 uint32_t Rgb(TColor c) { return PixelFromColor(ColorToRGB(c)) & 0xFFFFFF; }
 uint32_t At(const TBitmap& b, int x, int y) { return b.ScanLine(y)[x] & 0xFFFFFF; }
-
-int PixelsOf(const TBitmap& b, const TRect& r, uint32_t colour) {
-  int n = 0;
-  for (int y = std::max(r.Top, 0); y < std::min(r.Bottom, b.Height()); ++y)
-    for (int x = std::max(r.Left, 0); x < std::min(r.Right, b.Width()); ++x) n += At(b, x, y) == colour;
-  return n;
-}
 
 TRect PartRect(HWND bar, int index) {
   RECT r{};
@@ -72,47 +62,27 @@ int ThumbMismatch(const TSkinData& skin, HWND track) {
   return compared > 20 ? wrong : -1;
 }
 
-class ControlBoxes : public THostTest {
+class ControlBoxes : public TSkinnedFormTest {
 protected:
   void SetUp() override {
     THostTest::SetUp();
-    skin = MakeSkin(skingen::GraphiteTheme());  // a dark skin
+    MakeForm(MakeSkin(skingen::GraphiteTheme()), 40, 40, 420, 300);  // a dark skin
     ASSERT_TRUE(skin->StatusBarEdge && skin->Progress && skin->Buttons);
-    form = new TForm(app);
-    form->SetBounds(40, 40, 420, 300);
-    status = Add<TStatusBar>(form, {0, 0, 0, 0});
+    status = Add<TStatusBar>(0, 0, 0, 0);
     status->SetPanels({{"", 90, pbLowered}, {"", 90, pbRaised}, {"", 90, pbNone}});
-    toolBar = Add<TToolBar>(form, {});
-    panel = Add<TPanel>(form, {0, 180, 220, 225});
-    progress = Add<TProgressBar>(panel, {10, 10, 210, 28});
-    track = Add<TTrackBar>(form, {10, 70, 210, 110});
-    Add<TGroupBox>(form, {230, 70, 380, 170})->SetCaption("Group");
-    form->Show();
-    skinner = std::make_unique<TWinSkinForm>(skin.get());
-    skinner->AttachForm(form);
-    PostMessageW(form->Handle(), WM_SKIN_ACTIVATE, 0, SkinActivateLParam);
-    testing::Pump();
-  }
-  void TearDown() override {
-    skinner.reset();
-    THostTest::TearDown();
-  }
-  template <class T>
-  T* Add(TWinControl* parent, const TRect& r) {
-    auto* c = new T(form);
-    c->SetParent(parent);
-    if (!r.IsEmpty()) c->SetBounds(r.Left, r.Top, r.Width(), r.Height());
-    return c;
+    toolBar = Add<TToolBar>(0, 0, 0, 0);
+    panel = Add<TPanel>(0, 180, 220, 45);
+    progress = Add<TProgressBar>(10, 10, 200, 18, panel);
+    track = Add<TTrackBar>(10, 70, 200, 40);
+    Add<TGroupBox>(230, 70, 150, 100)->SetCaption("Group");
+    ShowSkinned();
   }
 
-  std::unique_ptr<TSkinData> skin;
-  TForm* form = nullptr;
   TStatusBar* status = nullptr;
   TPanel* panel = nullptr;
   TProgressBar* progress = nullptr;
   TTrackBar* track = nullptr;
   TToolBar* toolBar = nullptr;
-  std::unique_ptr<TWinSkinForm> skinner;
 };
 
 TEST_F(ControlBoxes, StatusBarImagePanelsBevelPanelsAndSimpleText) {
@@ -144,7 +114,7 @@ TEST_F(ControlBoxes, StatusBarImagePanelsBevelPanelsAndSimpleText) {
   skin = MakeSkin(skingen::GraphiteTheme());
   skinner->SetSkinData(skin.get());
   skinner->ApplySkinChange();
-  const uint32_t ink = Rgb(skin->StatusBarEdge->NormalColour);
+  const TColor ink = skin->StatusBarEdge->NormalColour;
   status->SetSimpleText("Simple text running past the first panel");
   status->SetPanelText(0, "Zero");
   EXPECT_GT(PixelsOf(ReadScreen(status->Handle()), Rect(0, 0, 90, h), ink), 10);  // panel text
@@ -182,8 +152,8 @@ TEST_F(ControlBoxes, ProgressFillsFromMinAndTrackBarThumbIsTheHotButton) {
 
 TEST_F(ControlBoxes, UnskinningGivesBackTheGroupBoxFontAndThePanelColours) {
   // Two boxes skinned now: one with its parent's font, one with a font of its own.
-  auto* inherits = Add<TGroupBox>(form, {230, 180, 380, 225});
-  auto* own = Add<TGroupBox>(form, {230, 230, 380, 275});
+  auto* inherits = Add<TGroupBox>(230, 180, 150, 45);
+  auto* own = Add<TGroupBox>(230, 230, 150, 45);
   inherits->SetCaption("Box");
   own->Font().SetColor(clRed);
   ASSERT_FALSE(own->ParentFont());
@@ -191,12 +161,12 @@ TEST_F(ControlBoxes, UnskinningGivesBackTheGroupBoxFontAndThePanelColours) {
   const TColor inherited = inherits->Font().Color();
   EXPECT_EQ(AttachControls(*skinner, *form, skin.get()), 2);
   const TColor caption = skin->colors[csButtonText];
-  EXPECT_GT(PixelsOf(ReadScreen(inherits->Handle()), Rect(0, 0, 60, 16), Rgb(caption)), 5);
+  EXPECT_GT(PixelsOf(ReadScreen(inherits->Handle()), Rect(0, 0, 60, 16), caption), 5);
   EXPECT_EQ(inherits->Font().Color(), caption);
   EXPECT_EQ(own->Font().Color(), caption);
   EXPECT_EQ(panel->Color(), skin->colors[csButtonFace]);
   // The panel's raised bevel: its top line in the skin's light colour, not the system's white.
-  EXPECT_GT(PixelsOf(ReadScreen(panel->Handle()), Rect(20, 0, 200, 1), Rgb(skin->colors[csButtonHilight])), 150);
+  EXPECT_GT(PixelsOf(ReadScreen(panel->Handle()), Rect(20, 0, 200, 1), skin->colors[csButtonHilight]), 150);
 
   skinner->Detach();
   EXPECT_EQ(panel->BevelHighlight(), clDefault);
@@ -223,7 +193,7 @@ TEST(ControlDialogBoxes, PlainStatusProgressTrackAndGroupWindows) {
   HWND dialog = CreateWindowExW(0, L"#32770", L"Dialog", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60, 60, 420, 300,
                                 nullptr, nullptr, inst, nullptr);
   auto child = [&](const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h) {
-    return CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, dialog, nullptr, inst, nullptr);
+    return PlainChild(dialog, cls, text, style, x, y, w, h);
   };
   HWND status = child(STATUSCLASSNAMEW, L"", 0, 0, 0, 0, 0);
   const int parts[] = {120, -1};
@@ -244,13 +214,13 @@ TEST(ControlDialogBoxes, PlainStatusProgressTrackAndGroupWindows) {
     const TBitmap bar = ReadScreen(status);
     const TRect right = PartRect(status, 1);
     // The raised panel's text sits on its right.
-    const uint32_t ink = Rgb(skin->StatusBarEdge->NormalColour);
+    const TColor ink = skin->StatusBarEdge->NormalColour;
     EXPECT_GT(PixelsOf(bar, Rect(right.Right - right.Width() / 3, 0, right.Right, bar.Height()), ink), 5);
     EXPECT_EQ(PixelsOf(bar, Rect(right.Left, 0, right.Left + right.Width() / 3, bar.Height()), ink), 0);
-    EXPECT_GT(PixelsOf(ReadScreen(box), Rect(0, 0, 80, 16), Rgb(skin->colors[csButtonText])), 5);
+    EXPECT_GT(PixelsOf(ReadScreen(box), Rect(0, 0, 80, 16), skin->colors[csButtonText]), 5);
     // The box repainted alone leaves what lies on it alone.
     RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    EXPECT_LT(PixelsOf(ReadScreen(inside), Rect(0, 0, 120, 20), Rgb(skin->colors[csButtonFace])), 120 * 20);
+    EXPECT_LT(PixelsOf(ReadScreen(inside), Rect(0, 0, 120, 20), skin->colors[csButtonFace]), 120 * 20);
     // In simple mode the bar's one text runs across the whole bar.
     SendMessageW(status, SB_SIMPLE, TRUE, 0);
     SendMessageW(status, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(L"A simple text that runs on and on"));

@@ -6,10 +6,8 @@
 #include "controls/win/SkinButton.h"
 #include "host/win/StdCtrls.h"
 #include "paint/DrawElement.h"
-#include "tests/support/win/ScreenRead.h"
+#include "tests/win/ControlTestUtil.h"
 #include "tests/win/FrameTestUtil.h"
-#include "tests/win/HostTestUtil.h"
-#include "tools/skingen/SkinTheme.h"
 
 namespace pelorin {
 namespace {
@@ -26,47 +24,25 @@ TBitmap Expected(const TSkinData& skin, int w, int h, int frame) {
   return b;
 }
 
-// A plain parent window that records the commands its children send.
+// The commands the plain dialog's children send.
 std::vector<std::pair<WPARAM, LPARAM>> commands;
-LRESULT CALLBACK DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_COMMAND) {
-    commands.emplace_back(wParam, lParam);
-    return 0;
-  }
-  return DefWindowProcW(wnd, msg, wParam, lParam);
-}
 
-class ControlButtons : public THostTest {
+class ControlButtons : public TSkinnedFormTest {
 protected:
   void SetUp() override {
     THostTest::SetUp();
-    skin = MakeSkin(skingen::GraphiteTheme());  // a dark skin
-    ASSERT_FALSE(skin->Empty);
-    form = new TForm(app);
-    form->SetBounds(50, 50, 360, 200);
-    edit = new TEdit(form);
-    edit->SetParent(form);
-    edit->SetBounds(10, 100, 100, 24);
+    MakeForm(MakeSkin(skingen::GraphiteTheme()), 50, 50, 360, 200);  // a dark skin
+    edit = Add<TEdit>(10, 100, 100, 24);
     for (int i = 0; i < 2; ++i) {
-      buttons[i] = new TButton(form);
-      buttons[i]->SetParent(form);
-      buttons[i]->SetBounds(20 + 120 * i, 20, 100, 25);
+      buttons[i] = Add<TButton>(20 + 120 * i, 20, 100, 25);
       buttons[i]->SetCaption("");
     }
-    form->Show();
-    skinner = std::make_unique<TWinSkinForm>(skin.get());
-    skinner->AttachForm(form);
-    PostMessageW(form->Handle(), WM_SKIN_ACTIVATE, 0, SkinActivateLParam);
-    testing::Pump();
+    ShowSkinned();
     // The form skinner attached them; asking again attaches nothing twice.
     ASSERT_EQ(skinner->ControlSkinners().size(), 3u);  // and the edit
     EXPECT_EQ(AttachControls(*skinner, *form, skin.get()), 0);
     edit->SetFocus();
     testing::Pump();
-  }
-  void TearDown() override {
-    skinner.reset();
-    THostTest::TearDown();
   }
   TSkinButton* SkinnerOf(HWND wnd) { return WindowSkinners().FindAs<TSkinButton>(wnd); }
   int ShownFrameMismatch(HWND wnd, int frame) {
@@ -75,11 +51,8 @@ protected:
     return DifferingPixels(ReadScreen(wnd), Expected(*skin, r.right - r.left, r.bottom - r.top, frame));
   }
 
-  std::unique_ptr<TSkinData> skin;
-  TForm* form = nullptr;
   TEdit* edit = nullptr;
   TButton* buttons[2] = {};
-  std::unique_ptr<TWinSkinForm> skinner;
 };
 
 TEST_F(ControlButtons, FramesOnTheScreenFollowTheState) {
@@ -193,9 +166,7 @@ TEST_F(ControlButtons, AnOnClickThatFreesItsForm) {
 
 TEST_F(ControlButtons, DetachKeepsHooksInstalledLaterAndSkinChangesRecolour) {
   // A button made after the form was skinned gets its skinner at the next skin change.
-  auto* late = new TButton(form);
-  late->SetParent(form);
-  late->SetBounds(20, 60, 100, 25);
+  auto* late = Add<TButton>(20, 60, 100, 25);
   EXPECT_EQ(SkinnerOf(late->Handle()), nullptr);
   skinner->ApplySkinChange();
   EXPECT_NE(SkinnerOf(late->Handle()), nullptr);
@@ -219,21 +190,11 @@ TEST_F(ControlButtons, DetachKeepsHooksInstalledLaterAndSkinChangesRecolour) {
 
 TEST(ControlDialogButtons, PlainButtonsAttachPaintAndPostTheirId) {
   commands.clear();
-  static ATOM cls = [] {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = &DialogProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"PelorinControlDialog";
-    return RegisterClassW(&wc);
-  }();
-  ASSERT_NE(cls, 0);
+  dialogCommand = [](WPARAM w, LPARAM l) { commands.emplace_back(w, l); };
   auto skin = MakeSkin(skingen::SlateTheme());
-  HWND dialog = CreateWindowExW(0, L"PelorinControlDialog", L"Dialog", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 80, 80,
-                                300, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-  HWND ok = CreateWindowExW(0, L"Button", L"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 20, 20, 100, 25, dialog,
-                            reinterpret_cast<HMENU>(42), GetModuleHandleW(nullptr), nullptr);
-  HWND label = CreateWindowExW(0, L"Static", L"Legible", WS_CHILD | WS_VISIBLE, 140, 20, 100, 20, dialog, nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
+  HWND dialog = PlainWindow(80, 80, 300, 200);
+  HWND ok = PlainChild(dialog, L"Button", L"", BS_PUSHBUTTON, 20, 20, 100, 25, 0, reinterpret_cast<HMENU>(42));
+  HWND label = PlainChild(dialog, L"Static", L"Legible", 0, 140, 20, 100, 20);
   const LONG_PTR ownProc = GetWindowLongPtrW(ok, GWLP_WNDPROC);
   SetForegroundWindow(dialog);
   SetFocus(dialog);
@@ -247,16 +208,8 @@ TEST(ControlDialogButtons, PlainButtonsAttachPaintAndPostTheirId) {
     // in the system's black on grey.
     InvalidateRect(label, nullptr, TRUE);
     const TBitmap text = ReadScreen(label);
-    auto count = [&](TColor colour) {
-      const COLORREF c = ToColorRef(colour);
-      const uint32_t pixel = uint32_t(GetRValue(c)) << 16 | uint32_t(GetGValue(c)) << 8 | GetBValue(c);
-      int n = 0;
-      for (int y = 0; y < text.Height(); ++y)
-        for (int x = 0; x < text.Width(); ++x) n += (text.ScanLine(y)[x] & 0xFFFFFF) == pixel;
-      return n;
-    };
-    EXPECT_GT(count(skin->colors[csButtonFace]), text.Width() * text.Height() / 2);
-    EXPECT_GT(count(skin->colors[csButtonText]), 0);
+    EXPECT_GT(PixelsOf(text, text.BoundsRect(), skin->colors[csButtonFace]), text.Width() * text.Height() / 2);
+    EXPECT_GT(PixelsOf(text, text.BoundsRect(), skin->colors[csButtonText]), 0);
 
     SendMessageW(ok, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
     SendMessageW(ok, WM_LBUTTONUP, 0, At(5, 5));
@@ -278,6 +231,7 @@ TEST(ControlDialogButtons, PlainButtonsAttachPaintAndPostTheirId) {
     EXPECT_EQ(GetWindowLongPtrW(ok, GWLP_WNDPROC), ownProc);
   }
   DestroyWindow(dialog);
+  dialogCommand = nullptr;
   testing::Pump();
 }
 

@@ -7,48 +7,31 @@
 #include "controls/win/WinSubClass.h"
 #include "host/win/StdCtrls.h"
 #include "paint/PieceBlit.h"
-#include "tests/support/win/ScreenRead.h"
+#include "tests/win/ControlTestUtil.h"
 #include "tests/win/FrameTestUtil.h"
-#include "tests/win/HostTestUtil.h"
-#include "tools/skingen/SkinTheme.h"
 
 namespace pelorin {
 namespace {
 
 using namespace testing;
 
-class ControlCheckRadio : public THostTest {
+class ControlCheckRadio : public TSkinnedFormTest {
 protected:
   void SetUp() override {
     THostTest::SetUp();
-    skin = MakeSkin(skingen::GraphiteTheme());  // dark
-    form = new TForm(app);
-    form->SetBounds(40, 40, 400, 220);
-    TControl* focusTaker = new TEdit(form);
-    focusTaker->SetParent(form);
-    focusTaker->SetBounds(250, 150, 100, 24);
-    TButtonControl* all[] = {checks[0] = new TCheckBox(form), checks[1] = new TCheckBox(form),
-                             radios[0] = new TRadioButton(form), radios[1] = new TRadioButton(form)};
-    for (int i = 0; i < 4; ++i) {
-      all[i]->SetParent(form);
-      all[i]->SetBounds(20, 10 + 30 * i, 160, 20);
-      all[i]->SetCaption("Caption");
-    }
+    MakeForm(MakeSkin(skingen::GraphiteTheme()), 40, 40, 400, 220);  // dark
+    auto* focusTaker = Add<TEdit>(250, 150, 100, 24);
+    TButtonControl* all[] = {checks[0] = Add<TCheckBox>(20, 10, 160, 20), checks[1] = Add<TCheckBox>(20, 40, 160, 20),
+                             radios[0] = Add<TRadioButton>(20, 70, 160, 20), radios[1] = Add<TRadioButton>(20, 100, 160, 20)};
+    for (TButtonControl* c : all) c->SetCaption("Caption");
     // The second of each has its box on the right.
     checks[1]->SetAlignment(taLeftJustify);
     radios[1]->SetAlignment(taLeftJustify);
     for (TCheckBox* c : checks) c->SetAllowGrayed(true);
-    form->Show();
-    skinner = std::make_unique<TWinSkinForm>(skin.get());
-    skinner->AttachForm(form);
-    PostMessageW(form->Handle(), WM_SKIN_ACTIVATE, 0, SkinActivateLParam);
-    static_cast<TWinControl*>(focusTaker)->SetFocus();
+    ShowSkinned();
+    focusTaker->SetFocus();
     testing::Pump();
     ASSERT_EQ(skinner->ControlSkinners().size(), 5u);
-  }
-  void TearDown() override {
-    skinner.reset();
-    THostTest::TearDown();
   }
   // Pixels in and around the box that differ from frame of the strip over
   // the face colour: nothing of the system's box may show.
@@ -59,19 +42,15 @@ protected:
     const TRect row = Rect(0, 0, screen.Width(), screen.Height());
     const bool onRight = (GetWindowLongPtrW(c->Handle(), GWL_STYLE) & BS_LEFTTEXT) != 0;
     const TRect box = ToggleBoxRect(row, fw, strip.Height(), onRight), cover = ToggleCoverRect(row, box, onRight);
-    TBitmap expected(cover.Width(), cover.Height()), shown(cover.Width(), cover.Height());
+    TBitmap expected(cover.Width(), cover.Height());
     expected.Fill(ColorToRGB(skin->colors[csButtonFace]));
     CopyPixelsKeyed(expected, box.Left - cover.Left, box.Top - cover.Top, strip,
                     Rect((frame - 1) * fw, 0, frame * fw, strip.Height()), 0xFF00FF);
-    CopyPixels(shown, 0, 0, screen, cover);
-    return DifferingPixels(shown, expected);
+    return DifferingPixels(Crop(screen, cover), expected);
   }
 
-  std::unique_ptr<TSkinData> skin;
-  TForm* form = nullptr;
   TCheckBox* checks[2] = {};
   TRadioButton* radios[2] = {};
-  std::unique_ptr<TWinSkinForm> skinner;
 };
 
 TEST_F(ControlCheckRadio, CheckBoxesShowTheirStateOnEitherSide) {
@@ -114,16 +93,10 @@ TEST_F(ControlCheckRadio, RadioButtonsAndLegibleCaptions) {
   EXPECT_EQ(BoxMismatch(radios[1], true, 3), 0);
 
   // The caption half of a check box: the skin's face colour with text in the skin's text colour.
-  const TColor face = ColorToRGB(skin->colors[csButtonFace]), text = ColorToRGB(skin->colors[csButtonText]);
   const TBitmap shown = ReadScreen(checks[0]->Handle());
-  int faces = 0, texts = 0;
-  for (int y = 0; y < shown.Height(); ++y)
-    for (int x = 20; x < shown.Width(); ++x) {
-      faces += shown.GetPixel(x, y) == face;
-      texts += shown.GetPixel(x, y) == text;
-    }
-  EXPECT_GT(faces, shown.Width() * shown.Height() / 2);
-  EXPECT_GT(texts, 10);
+  const TRect caption = Rect(20, 0, shown.Width(), shown.Height());
+  EXPECT_GT(PixelsOf(shown, caption, skin->colors[csButtonFace]), shown.Width() * shown.Height() / 2);
+  EXPECT_GT(PixelsOf(shown, caption, skin->colors[csButtonText]), 10);
 }
 
 }  // namespace

@@ -9,11 +9,8 @@
 #include "host/win/Buttons.h"
 #include "paint/DrawElement.h"
 #include "paint/PieceBlit.h"
-#include "tests/support/win/AllocationCount.h"
-#include "tests/support/win/ScreenRead.h"
+#include "tests/win/ControlTestUtil.h"
 #include "tests/win/FrameTestUtil.h"
-#include "tests/win/HostTestUtil.h"
-#include "tools/skingen/SkinTheme.h"
 
 namespace pelorin {
 namespace {
@@ -43,63 +40,35 @@ TBitmap Expected(const TSkinData& skin, int w, int h, int frame, const TBitmap& 
   return b;
 }
 
-TBitmap Crop(const TBitmap& from, const TRect& r) {
-  TBitmap b(r.Width(), r.Height());
-  CopyPixels(b, 0, 0, from, r);
-  return b;
-}
-
-class ControlGlyphButtons : public THostTest {
+class ControlGlyphButtons : public TSkinnedFormTest {
 protected:
   void SetUp() override {
     THostTest::SetUp();
-    skin = MakeSkin(skingen::EmberTheme());  // dark, keyed round corners
-    ASSERT_FALSE(skin->Empty);
-    form = new TForm(app);
-    form->SetBounds(60, 60, 360, 200);
-    edit = new TEdit(form);
-    edit->SetParent(form);
-    edit->SetBounds(10, 120, 100, 24);
-    bit = new TBitBtn(form);
-    bit->SetParent(form);
-    bit->SetBounds(20, 20, 100, 25);
+    MakeForm(MakeSkin(skingen::EmberTheme()), 60, 60, 360, 200);  // dark, keyed round corners
+    edit = Add<TEdit>(10, 120, 100, 24);
+    bit = Add<TBitBtn>(20, 20, 100, 25);
     bit->SetCaption("");
     bit->SetGlyph(GlyphStrip(2));
     bit->SetNumGlyphs(2);
-    speed = new TSpeedButton(form);
-    speed->SetParent(form);
-    speed->SetBounds(150, 20, 90, 26);
+    speed = Add<TSpeedButton>(150, 20, 90, 26);
     speed->SetCaption("");
     speed->SetGlyph(GlyphStrip(3));
     speed->SetNumGlyphs(3);
-    push = new TButton(form);
-    push->SetParent(form);
-    push->SetBounds(20, 60, 100, 25);
-    form->Show();
-    skinner = std::make_unique<TWinSkinForm>(skin.get());
-    skinner->AttachForm(form);
-    PostMessageW(form->Handle(), WM_SKIN_ACTIVATE, 0, SkinActivateLParam);
-    testing::Pump();
+    push = Add<TButton>(20, 60, 100, 25);
+    ShowSkinned();
     ASSERT_EQ(skinner->ControlSkinners().size(), 4u);  // attached with the form, the edit too
     edit->SetFocus();
     testing::Pump();
-  }
-  void TearDown() override {
-    skinner.reset();
-    THostTest::TearDown();
   }
   int SpeedMismatch(int frame, int index) {
     const TBitmap shown = Crop(ReadScreen(form->Handle(), true), speed->BoundsRect());
     return DifferingPixels(shown, Expected(*skin, 90, 26, frame, GlyphStrip(3), index, TGlyphButtonKind::Speed));
   }
 
-  std::unique_ptr<TSkinData> skin;
-  TForm* form = nullptr;
   TEdit* edit = nullptr;
   TBitBtn* bit = nullptr;
   TSpeedButton* speed = nullptr;
   TButton* push = nullptr;
-  std::unique_ptr<TWinSkinForm> skinner;
 };
 
 TEST_F(ControlGlyphButtons, BitButtonShowsTheFirstGlyphOverEveryFrame) {
@@ -156,21 +125,7 @@ public:
 TEST_F(ControlGlyphButtons, AttachDetachAndSkinSwitchCyclesLeaveNothing) {
   auto other = MakeSkin(skingen::SlateTheme());
   skinner.reset();
-  auto cycle = [&](int i) {
-    TBareHost host;
-    EXPECT_EQ(AttachControls(host, *form, i % 2 ? skin.get() : other.get()), 4);
-    for (auto& s : host.skinners) {
-      s->ApplySkinChange(i % 2 ? other.get() : skin.get());
-      s->PaintNow();
-    }
-  };
-  cycle(0);
-  cycle(1);
-  testing::Pump();
-  const long memory = LiveAllocations();
-  for (int i = 0; i < 200; ++i) cycle(i);
-  testing::Pump();
-  EXPECT_EQ(LiveAllocations(), memory);
+  ExpectCyclesLeaveNothing(*form, skin.get(), other.get(), 4);
   EXPECT_EQ(WindowSkinners().Find(push->Handle()), nullptr);
   EXPECT_EQ(WindowSkinners().Find(speed), nullptr);
 }

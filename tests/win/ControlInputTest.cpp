@@ -11,14 +11,8 @@
 #include "controls/win/SkinUpDown.h"
 #include "host/win/ComCtrls.h"
 #include "host/win/StdCtrls.h"
-#include "host/win/platform/GdiCounters.h"
-#include "paint/PieceBlit.h"
-#include "tests/support/win/AllocationCount.h"
-#include "tests/support/win/ScreenRead.h"
-#include "tests/win/FrameTestUtil.h"
 #include "tests/win/ControlTestUtil.h"
-#include "tests/win/HostTestUtil.h"
-#include "tools/skingen/SkinTheme.h"
+#include "tests/win/FrameTestUtil.h"
 
 namespace pelorin {
 namespace {
@@ -28,48 +22,37 @@ using namespace testing;
 constexpr TColor ComboBack = MakeRGB(30, 60, 90);
 constexpr TColor EditBack = MakeRGB(250, 240, 200);
 
-class ControlInputs : public THostTest {
+class ControlInputs : public TSkinnedFormTest {
 protected:
   void SetUp() override {
     THostTest::SetUp();
     // Dark, with a one-pixel sunken edge so that the ring inside it shows.
     TSkinFiles files = ThemeFiles(skingen::EmberTheme());
     SetKeys(files, "SunkEdge", {"LeftWidth", "TopHeight", "RightWidth", "BottomHeight"}, "1");
-    skin = MakeSkin(PackFiles(files));
-    form = new TForm(app);
-    form->SetBounds(40, 40, 460, 260);
+    MakeForm(MakeSkin(PackFiles(files)), 40, 40, 460, 260);
+    // Styles set before the windows exist.
     for (int i = 0; i < 3; ++i) {
       combos[i] = new TComboBox(form);
       combos[i]->SetStyle(TComboBoxStyle(i));  // drop-down, simple, drop-down list
-      Place(combos[i], 20 + 140 * i, 20, 120, i == csSimple ? 80 : 24)->SetColor(ComboBack);
+      combos[i]->SetParent(form);
+      combos[i]->SetBounds(20 + 140 * i, 20, 120, i == csSimple ? 80 : 24);
+      combos[i]->SetColor(ComboBack);
     }
-    Place(edit = new TEdit(form), 20, 110, 120, 24)->SetColor(EditBack);
-    Place(memo = new TMemo(form), 160, 110, 120, 60)->SetColor(EditBack);
+    (edit = Add<TEdit>(20, 110, 120, 24))->SetColor(EditBack);
+    (memo = Add<TMemo>(160, 110, 120, 60))->SetColor(EditBack);
     memo->SetScrollBars(ssVertical);
     picker = new TDateTimePicker(form);
     picker->SetDateMode(dmUpDown);
-    Place(picker, 20, 180, 140, 24);
-    Place(upDown = new TUpDown(form), 300, 110, 17, 25);
-    form->Show();
-    skinner = std::make_unique<TWinSkinForm>(skin.get());
-    skinner->AttachForm(form);
-    PostMessageW(form->Handle(), WM_SKIN_ACTIVATE, 0, SkinActivateLParam);
-    testing::Pump();
+    picker->SetParent(form);
+    picker->SetBounds(20, 180, 140, 24);
+    upDown = Add<TUpDown>(300, 110, 17, 25);
+    ShowSkinned();
     // Two combos, edit, the memo's bars, picker and its spin, up-down; the
     // simple combo is left alone.
     ASSERT_EQ(skinner->ControlSkinners().size(), 7u);
     EXPECT_EQ(WindowSkinners().Find(combos[csSimple]->Handle()), nullptr);
     edit->SetFocus();
     testing::Pump();
-  }
-  void TearDown() override {
-    skinner.reset();
-    THostTest::TearDown();
-  }
-  TWinControl* Place(TWinControl* c, int x, int y, int w, int h) {
-    c->SetParent(form);
-    c->SetBounds(x, y, w, h);
-    return c;
   }
   // Pixels of the combo's drop-down button that differ from frame of the button and arrow.
   int ButtonMismatch(TComboBox* combo, int frame) {
@@ -78,12 +61,11 @@ protected:
     const TRect b = ComboButtonRect(r, GetSystemMetrics(SM_CXHSCROLL) + 2);
     const TDataSkinObject &button = *skin->ComboButton, &arrow = *skin->ExtraImages;
     const TRect a = ComboArrowRect(b, r, arrow.Bitmap.Width() / arrow.Style.Frames, arrow.Bitmap.Height());
-    TBitmap expected(b.Width(), b.Height()), part(b.Width(), b.Height());
+    TBitmap expected(b.Width(), b.Height());
     expected.Fill(ColorToRGB(skin->colors[csButtonFace]));
     TSkinControl::DrawStretchedFrame(expected, b.Offset(-b.Left, 0), button.Style.Frames, frame, button.Bitmap);
     TSkinControl::DrawStretchedFrame(expected, a.Offset(-b.Left, 0), arrow.Style.Frames, frame, arrow.Bitmap);
-    CopyPixels(part, 0, 0, shown, b);
-    return DifferingPixels(part, expected);
+    return DifferingPixels(Crop(shown, b), expected);
   }
   // The flat ring: the shadow colour outside, the edit's own background inside.
   void ExpectRing(TWinControl* c, const char* when) {
@@ -96,14 +78,11 @@ protected:
     EXPECT_EQ(shown.GetPixel(2, y), EditBack);
   }
 
-  std::unique_ptr<TSkinData> skin;
-  TForm* form = nullptr;
   TComboBox* combos[3] = {};
   TEdit* edit = nullptr;
   TMemo* memo = nullptr;
   TDateTimePicker* picker = nullptr;
   TUpDown* upDown = nullptr;
-  std::unique_ptr<TWinSkinForm> skinner;
 };
 
 TEST_F(ControlInputs, ComboFramesArrowAndSunkenBorder) {
@@ -181,8 +160,7 @@ TEST(ControlDialogInputs, PlainWindowsByClassAndStyle) {
   auto skin = MakeSkin(skingen::SlateTheme());
   TTestWindow dialog(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 360, 300);
   auto make = [&](const wchar_t* cls, DWORD style, int y, int h) {
-    return CreateWindowExW(WS_EX_CLIENTEDGE, cls, L"", WS_CHILD | WS_VISIBLE | style, 10, y, 150, h, dialog.wnd,
-                           nullptr, GetModuleHandleW(nullptr), nullptr);
+    return PlainChild(dialog.wnd, cls, L"", style, 10, y, 150, h, WS_EX_CLIENTEDGE);
   };
   const HWND check = make(L"Button", BS_AUTO3STATE, 10, 20), radio = make(L"Button", BS_AUTORADIOBUTTON, 35, 20),
              drawn = make(L"Button", BS_OWNERDRAW, 60, 20), drop = make(L"ComboBox", CBS_DROPDOWNLIST, 85, 120),

@@ -17,24 +17,13 @@
 #include "host/win/ExtCtrls.h"
 #include "host/win/Grids.h"
 #include "host/win/StdCtrls.h"
-#include "paint/PieceBlit.h"
-#include "tests/support/win/AllocationCount.h"
-#include "tests/support/win/ScreenRead.h"
-#include "tests/win/FrameTestUtil.h"
 #include "tests/win/ControlTestUtil.h"
-#include "tests/win/HostTestUtil.h"
-#include "tools/skingen/SkinTheme.h"
+#include "tests/win/FrameTestUtil.h"
 
 namespace pelorin {
 namespace {
 
 using namespace testing;
-
-TBitmap Crop(const TBitmap& from, const TRect& r) {
-  TBitmap b(r.Width(), r.Height());
-  CopyPixels(b, 0, 0, from, r);
-  return b;
-}
 
 // Pixels where the screen differs from the skin's picture of the bar at r
 // (window coordinates) with the given state.
@@ -79,14 +68,11 @@ void CALLBACK QuitDuringDrag(HWND, UINT, UINT_PTR id, DWORD) {
   PostQuitMessage(7);
 }
 
-class ControlScroll : public THostTest {
+class ControlScroll : public TSkinnedFormTest {
 protected:
   void SetUp() override {
     THostTest::SetUp();
-    skin = MakeSkin(skingen::GraphiteTheme());  // dark: a system bar shows at once
-    ASSERT_FALSE(skin->Empty);
-    form = new TForm(app);
-    form->SetBounds(20, 20, 660, 500);
+    MakeForm(MakeSkin(skingen::GraphiteTheme()), 20, 20, 660, 500);  // dark: a system bar shows at once
     memo = Add<TMemo>(10, 10, 200, 150);
     memo->SetScrollBars(ssBoth);
     memo->SetWordWrap(false);
@@ -113,21 +99,7 @@ protected:
     form->Show();
     SetWindowTextW(memo->Handle(), Lines(80, 40).c_str());
     SetWindowTextW(rich->Handle(), Lines(80, 0).c_str());
-    skinner = std::make_unique<TWinSkinForm>(skin.get());
-    skinner->AttachForm(form);
-    PostMessageW(form->Handle(), WM_SKIN_ACTIVATE, 0, SkinActivateLParam);
-    testing::Pump();
-  }
-  void TearDown() override {
-    skinner.reset();
-    THostTest::TearDown();
-  }
-  template <class T>
-  T* Add(int x, int y, int w, int h, TWinControl* parent = nullptr) {
-    auto* c = new T(form);
-    c->SetParent(parent ? parent : form);
-    c->SetBounds(x, y, w, h);
-    return c;
+    ShowSkinned();
   }
   TSkinScrollBar* Bars(TWinControl* c) { return WindowSkinners().FindAs<TSkinScrollBar>(c->Handle()); }
   int ControlMismatch(TScrollBar* c) {
@@ -140,8 +112,6 @@ protected:
     return BarMismatch(c->Handle(), *skin, whole, {v, v ? whole.Height() : whole.Width(), SystemArrowSize(v), s->PressedPart(), s->Metrics()});
   }
 
-  std::unique_ptr<TSkinData> skin;
-  TForm* form = nullptr;
   TMemo* memo = nullptr;
   TListBox* list = nullptr;
   TStringGrid* grid = nullptr;
@@ -151,7 +121,6 @@ protected:
   TListView* view = nullptr;
   TScrollBar* hbar = nullptr;
   TScrollBar* vbar = nullptr;
-  std::unique_ptr<TWinSkinForm> skinner;
 };
 
 TEST_F(ControlScroll, EveryScrollingControlShowsSkinBarsAfterEveryWayOfScrolling) {
@@ -283,12 +252,10 @@ TEST_F(ControlScroll, ScrollBarControlsListViewsAndPlainBars) {
 
   // Plain windows a program makes on a skinned form: a bar, a size grip,
   // and a list box with its bar on the left.
-  const HINSTANCE inst = GetModuleHandleW(nullptr);
   const HWND parent = form->Handle();
-  HWND bar = CreateWindowExW(0, L"ScrollBar", L"", WS_CHILD | WS_VISIBLE | SBS_VERT, 600, 200, 17, 120, parent, nullptr, inst, nullptr);
-  HWND grip = CreateWindowExW(0, L"ScrollBar", L"", WS_CHILD | WS_VISIBLE | SBS_SIZEGRIP, 600, 400, 17, 17, parent, nullptr, inst, nullptr);
-  HWND left = CreateWindowExW(WS_EX_LEFTSCROLLBAR, L"ListBox", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER,
-                              280, 380, 150, 80, parent, nullptr, inst, nullptr);
+  HWND bar = PlainChild(parent, L"ScrollBar", L"", SBS_VERT, 600, 200, 17, 120);
+  HWND grip = PlainChild(parent, L"ScrollBar", L"", SBS_SIZEGRIP, 600, 400, 17, 17);
+  HWND left = PlainChild(parent, L"ListBox", L"", WS_VSCROLL | WS_BORDER, 280, 380, 150, 80, WS_EX_LEFTSCROLLBAR);
   ASSERT_TRUE(bar && grip && left);
   for (int i = 0; i < 40; ++i) SendMessageW(left, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"entry"));
   EXPECT_EQ(AttachChildWindows(*skinner, parent, skin.get()), 3);
@@ -316,8 +283,7 @@ TEST_F(ControlScroll, ScrollBarControlsListViewsAndPlainBars) {
   EXPECT_EQ(BarsMismatch(*l, *skin), 0);
   // Right to left: the window DC counts from the right edge; the bar is
   // where the system put it, beside the client area.
-  HWND rtl = CreateWindowExW(WS_EX_LAYOUTRTL, L"ListBox", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER,
-                             440, 380, 150, 80, parent, nullptr, inst, nullptr);
+  HWND rtl = PlainChild(parent, L"ListBox", L"", WS_VSCROLL | WS_BORDER, 440, 380, 150, 80, WS_EX_LAYOUTRTL);
   for (int i = 0; i < 40; ++i) SendMessageW(rtl, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"entry"));
   EXPECT_TRUE(AttachChildWindow(*skinner, rtl, skin.get()));
   TSkinScrollBar* r = WindowSkinners().FindAs<TSkinScrollBar>(rtl);

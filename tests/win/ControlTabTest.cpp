@@ -9,18 +9,12 @@
 #include "controls/TabLayout.h"
 #include "controls/win/AttachControls.h"
 #include "controls/win/SkinHeader.h"
-#include "controls/win/SkinHeader.h"
 #include "controls/win/SkinTab.h"
 #include "host/win/ComCtrls.h"
-#include "host/win/platform/GdiCounters.h"
 #include "paint/DrawElement.h"
-#include "paint/PieceBlit.h"
 #include "paint/SkinPaint.h"
-#include "tests/support/win/AllocationCount.h"
-#include "tests/support/win/ScreenRead.h"
+#include "tests/win/ControlTestUtil.h"
 #include "tests/win/FrameTestUtil.h"
-#include "tests/win/HostTestUtil.h"
-#include "tools/skingen/SkinTheme.h"
 
 namespace pelorin {
 namespace {
@@ -73,33 +67,20 @@ TBitmap ExpectedTabs(const TBitmap& shown, HWND wnd, const TSkinData& skin) {
   return b;
 }
 
-int CountColour(const TBitmap& b, const TRect& r, TColor colour) {
-  int n = 0;
-  for (int y = std::max(r.Top, 0); y < std::min(r.Bottom, b.Height()); ++y)
-    for (int x = std::max(r.Left, 0); x < std::min(r.Right, b.Width()); ++x) n += b.GetPixel(x, y) == ColorToRGB(colour);
-  return n;
-}
-
-class ControlTabs : public THostTest {
+class ControlTabs : public TSkinnedFormTest {
 protected:
   void SetUp() override {
     THostTest::SetUp();
-    skin = MakeSkin(skingen::GraphiteTheme());  // dark
+    MakeForm(MakeSkin(skingen::GraphiteTheme()), 40, 40, 520, 360);  // dark
     ASSERT_TRUE(skin->Tab && !skin->Tab->Bitmap2.Empty());
-    form = new TForm(app);
-    form->SetBounds(40, 40, 520, 360);
-    pages = new TPageControl(form);
-    pages->SetParent(form);
-    pages->SetBounds(10, 10, 300, 200);
+    pages = Add<TPageControl>(10, 10, 300, 200);
     for (int i = 0; i < 4; ++i) {
       auto* sheet = new TTabSheet(form);
       sheet->SetPageControl(pages);
       sheet->SetCaption(" ");
     }
     pages->SetActivePageIndex(1);
-    tabs = new TTabControl(form);
-    tabs->SetParent(form);
-    tabs->SetBounds(320, 10, 180, 150);
+    tabs = Add<TTabControl>(320, 10, 180, 150);
     TStringList list;
     for (const char* t : {"MMWW", "MMWW", "MMWW"}) list.Add(t);
     tabs->SetTabs(list);
@@ -112,8 +93,6 @@ protected:
     return DifferingPixels(shown, ExpectedTabs(shown, wnd, *skin));
   }
 
-  std::unique_ptr<TSkinData> skin;
-  TForm* form = nullptr;
   TPageControl* pages = nullptr;
   TTabControl* tabs = nullptr;
 };
@@ -137,10 +116,10 @@ TEST_F(ControlTabs, StripSelectedTabPageFrameAndCaptionColoursOnEverySide) {
     const HWND wnd = tabs->Handle();
     const TBitmap shown = ReadScreen(wnd);
     const TRect on = ItemRect(wnd, TCM_GETITEMRECT, 0), off = ItemRect(wnd, TCM_GETITEMRECT, 1);
-    EXPECT_GT(CountColour(shown, on, selected), 10);
-    EXPECT_EQ(CountColour(shown, on, normal), 0);
-    EXPECT_GT(CountColour(shown, off, normal), 10);
-    EXPECT_EQ(CountColour(shown, off, selected), 0);
+    EXPECT_GT(PixelsOf(shown, on, selected), 10);
+    EXPECT_EQ(PixelsOf(shown, on, normal), 0);
+    EXPECT_GT(PixelsOf(shown, off, normal), 10);
+    EXPECT_EQ(PixelsOf(shown, off, selected), 0);
   }
 }
 
@@ -187,19 +166,8 @@ TEST_F(ControlTabs, AttachDetachAndSkinSwitchCyclesLeaveNothing) {
   tabs->SetTabs(list);
   tabs->SetTabPosition(tpRight);  // the turned strip too
   const auto other = MakeSkin(skingen::EmberTheme());
-  auto cycle = [&](int i) {
-    TWinSkinForm host(i % 2 ? skin.get() : other.get());
-    EXPECT_EQ(AttachControls(host, *form, i % 2 ? skin.get() : other.get()), 6);  // and the page control's four sheets
-    for (const auto& s : host.ControlSkinners()) {
-      s->PaintNow();
-      s->ApplySkinChange(i % 2 ? other.get() : skin.get());
-    }
-  };
-  cycle(0);
-  cycle(1);
-  testing::Pump();
+  ExpectCyclesLeaveNothing(*form, skin.get(), other.get(), 6);  // and the page control's four sheets
   const long memory = LiveAllocations(), gdi = GdiCounters::Live();
-  for (int i = 0; i < 200; ++i) cycle(i);
   // Switches on the same skinners.
   {
     TWinSkinForm host(skin.get());
@@ -217,35 +185,11 @@ TEST_F(ControlTabs, AttachDetachAndSkinSwitchCyclesLeaveNothing) {
   EXPECT_EQ(WindowSkinners().Find(tabs->Handle()), nullptr);
 }
 
-// A plain window holding plain tab controls and a header.
-LRESULT CALLBACK PlainProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcW(wnd, msg, wParam, lParam);
-}
-
-HWND PlainWindow() {
-  static ATOM cls = [] {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = &PlainProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    wc.lpszClassName = L"PelorinTabDialog";
-    return RegisterClassW(&wc);
-  }();
-  return cls ? CreateWindowExW(0, L"PelorinTabDialog", L"Tabs", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60, 60, 420, 300,
-                               nullptr, nullptr, GetModuleHandleW(nullptr), nullptr)
-             : nullptr;
-}
-
-HWND PlainChild(HWND parent, const wchar_t* cls, DWORD style, int x, int y, int w, int h) {
-  return CreateWindowExW(0, cls, L"", WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent, nullptr,
-                         GetModuleHandleW(nullptr), nullptr);
-}
-
 TEST(ControlDialogTabs, CrowdedStripKeepsItsScrollArrowsUsable) {
   auto skin = MakeSkin(skingen::SlateTheme());
   HWND dialog = PlainWindow();
-  HWND tab = PlainChild(dialog, WC_TABCONTROLW, WS_CLIPSIBLINGS, 10, 10, 200, 120);
-  PlainChild(dialog, WC_TABCONTROLW, TCS_OWNERDRAWFIXED, 220, 10, 150, 120);
+  HWND tab = PlainChild(dialog, WC_TABCONTROLW, L"", WS_CLIPSIBLINGS, 10, 10, 200, 120);
+  PlainChild(dialog, WC_TABCONTROLW, L"", TCS_OWNERDRAWFIXED, 220, 10, 150, 120);
   for (int i = 0; i < 40; ++i) {
     wchar_t text[] = L" ";
     TCITEMW item{};
@@ -290,7 +234,7 @@ TEST(ControlHeaders, ListViewHeaderItemsAndTheRestUseTheHeaderImage) {
   auto skin = MakeSkin(skingen::GraphiteTheme());
   ASSERT_TRUE(skin->HeaderBar);
   HWND dialog = PlainWindow();
-  HWND list = PlainChild(dialog, WC_LISTVIEWW, LVS_REPORT, 10, 10, 380, 200);
+  HWND list = PlainChild(dialog, WC_LISTVIEWW, L"", LVS_REPORT, 10, 10, 380, 200);
   for (int i = 0; i < 2; ++i) {
     LVCOLUMNW column{};
     column.mask = LVCF_WIDTH | LVCF_TEXT;
@@ -330,9 +274,9 @@ TEST(ControlHeaders, ListViewHeaderItemsAndTheRestUseTheHeaderImage) {
   SendMessageW(header, HDM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
   shown = ReadScreen(header);
   const TRect first = ItemRect(header, HDM_GETITEMRECT, 0);
-  EXPECT_GT(CountColour(shown, first, skin->HeaderBar->NormalColour), 10);
-  EXPECT_EQ(CountColour(shown, first, MakeRGB(0, 0, 250)), 16 * 16);
-  EXPECT_EQ(CountColour(shown, Rect(first.Right - 4, 0, first.Right, first.Bottom), skin->HeaderBar->NormalColour), 0);
+  EXPECT_GT(PixelsOf(shown, first, skin->HeaderBar->NormalColour), 10);
+  EXPECT_EQ(PixelsOf(shown, first, MakeRGB(0, 0, 250)), 16 * 16);
+  EXPECT_EQ(PixelsOf(shown, Rect(first.Right - 4, 0, first.Right, first.Bottom), skin->HeaderBar->NormalColour), 0);
   host.ControlSkinners()[0]->Detach();
   DestroyWindow(dialog);
   ImageList_Destroy(images);

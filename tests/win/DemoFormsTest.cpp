@@ -1,5 +1,6 @@
-// The demo's forms read from their embedded form files: every component with
-// its settings, the start-up steps, and the handlers bound by name.
+// The demo's forms read from their embedded form files: the components whose
+// properties only the demo uses, the start-up steps, and the handlers bound
+// by name (the host form-file suite reads the common properties back).
 #include <gtest/gtest.h>
 
 #include <type_traits>
@@ -37,6 +38,13 @@ protected:
     Form1 = nullptr;
     Form2 = nullptr;
   }
+  // Pumps until the manager's deferred request has run.
+  void Settle() {
+    for (int i = 0; i < 100 && WinSkinManager()->ActionScheduled(); ++i) {
+      Sleep(10);
+      Pump();
+    }
+  }
   template <class T> T* Get(TComponent& form, const char* name) {
     auto* c = dynamic_cast<T*>(form.FindComponent(name));
     EXPECT_NE(c, nullptr) << name;
@@ -46,21 +54,7 @@ protected:
 
 TEST_F(DemoForms, MainFormHoldsEveryComponentAndRunsItsStartUp) {
   TForm1& f = *Form1;
-  EXPECT_EQ(f.Caption(), "Pelorin");
-  EXPECT_EQ(f.BoundsRect(), Bounds(218, 125, 479, 359));
   EXPECT_EQ(f.Menu(), f.MainMenu1);
-
-  auto* sheet1 = Get<TTabSheet>(f, "TabSheet1");
-  const char* onSheet1[] = {"Label1", "ComboBox1", "CheckBox1", "CheckBox2", "RadioButton1", "RadioButton2", "Edit1",
-                            "LoadBtn", "Button4", "ExceptionBtn", "MessageBtn", "BitBtn1", "SpeedButton1", "Button1"};
-  for (const char* name : onSheet1) EXPECT_EQ(Get<TControl>(f, name)->Parent(), sheet1) << name;
-  EXPECT_EQ(Get<TTabSheet>(f, "TabSheet4")->Caption(), "Grid");
-  EXPECT_TRUE(f.PageControl1->MultiLine());
-  EXPECT_EQ(Get<TLabel>(f, "Label1")->Caption(), "Press \"Up/Down\" Change Skin ");
-  EXPECT_TRUE(Get<TCheckBox>(f, "CheckBox1")->Checked());
-  EXPECT_EQ(Get<TCheckBox>(f, "CheckBox2")->Alignment(), taLeftJustify);
-  EXPECT_EQ(Get<TRadioButton>(f, "RadioButton2")->Hint(), "radiobutton2");
-  EXPECT_TRUE(f.Button4->Default());
   EXPECT_EQ(Get<TBitBtn>(f, "BitBtn1")->Kind(), bkClose);
   EXPECT_EQ(Get<TSpeedButton>(f, "SpeedButton1")->Glyph().Width(), 16);
   auto* rich = Get<TRichEdit>(f, "RichEdit1");
@@ -71,25 +65,14 @@ TEST_F(DemoForms, MainFormHoldsEveryComponentAndRunsItsStartUp) {
   ASSERT_EQ(status->PanelCount(), 3);
   EXPECT_EQ(status->Panel(2).Text, "33333");
   EXPECT_EQ(status->Panel(2).Width, 50);
-  EXPECT_FALSE(status->SizeGrip());
-  EXPECT_EQ(Get<TPanel>(f, "Panel1")->Align(), alBottom);
-  EXPECT_EQ(f.ProgressBar1->Parent(), Get<TPanel>(f, "Panel1"));
   EXPECT_EQ(f.ProgressBar1->Position(), 50);
   EXPECT_EQ(f.ImageList1->Count(), 12);
-  EXPECT_EQ(f.StringGrid1->DefaultRowHeight(), 18);
-  EXPECT_EQ(f.StringGrid1->FixedCols(), 0);
-  EXPECT_FALSE(f.Timer1->Enabled());
-  EXPECT_EQ(f.Timer1->Interval(), 50u);
   EXPECT_EQ(Get<TMenuItem>(f, "ColorDialog1")->ImageIndex(), 7);
   EXPECT_EQ(Get<TMenuItem>(f, "Skin51")->Tag(), 4);
 
-  // The store keeps five skins under the designed names, in this order.
-  const char* names[] = {"SkinItem2", "SkinItem0", "SkinItem1", "SkinItem3", "SkinItem4"};
+  // The store keeps five skins.
   ASSERT_EQ(f.SkinStore1->Store()->Count(), 5);
-  for (int i = 0; i < 5; ++i) {
-    EXPECT_EQ(f.SkinStore1->Store()->Item(i)->Name(), names[i]);
-    EXPECT_GT(f.SkinStore1->Store()->Item(i)->DataSize(), 1000);
-  }
+  for (int i = 0; i < 5; ++i) EXPECT_GT(f.SkinStore1->Store()->Item(i)->DataSize(), 1000);
 
   // Start-up: store skin 2 active in sd1, skin 1 in the dialog skin sd2.
   EXPECT_TRUE(f.sd1->Active());
@@ -116,13 +99,8 @@ TEST_F(DemoForms, MainFormShowsItsMenuInTheSkinnedBar) {
   f.Show();
   Pump();
   auto check = [&](const char* when) {
-    TSkinManage* m = WinSkinManager();
-    ASSERT_NE(m, nullptr);
-    for (int i = 0; i < 100 && m->ActionScheduled(); ++i) {
-      Sleep(10);
-      Pump();
-    }
-    auto* skinner = static_cast<TWinSkinFormAdapter*>(m->FindSkinner(f.Handle()));
+    Settle();
+    auto* skinner = static_cast<TWinSkinFormAdapter*>(WinSkinManager()->FindSkinner(f.Handle()));
     ASSERT_NE(skinner, nullptr) << when;
     const TWinSkinForm& form = skinner->SkinForm();
     EXPECT_EQ(GetMenu(f.Handle()), nullptr) << when;
@@ -172,10 +150,7 @@ TEST_F(DemoForms, HandlersBoundByNameDoTheirWork) {
   skin5->OnClick(skin5);
   EXPECT_EQ(f.sd1->SkinStream.GetSizeConst(), f.SkinStore1->Store()->Item(4)->Data.GetSizeConst());
   // The skinner recolours the grid's fixed cells for the new skin.
-  for (int i = 0; i < 100 && WinSkinManager()->ActionScheduled(); ++i) {
-    Sleep(10);
-    Pump();
-  }
+  Settle();
   ASSERT_NE(f.sd1->colors[csButtonFace], gridBefore);
   EXPECT_EQ(f.StringGrid1->FixedColor(), f.sd1->colors[csButtonFace]);
 
@@ -214,10 +189,7 @@ TEST_F(DemoForms, HandlersBoundByNameDoTheirWork) {
 
   // Its controls keep its own skin, also through a switch of the main skin.
   auto settle = [&] {
-    for (int i = 0; i < 100 && WinSkinManager()->ActionScheduled(); ++i) {
-      Sleep(10);
-      Pump();
-    }
+    Settle();
     Pump();
   };
   auto skinOf = [](TWinControl* c) {
@@ -232,12 +204,6 @@ TEST_F(DemoForms, HandlersBoundByNameDoTheirWork) {
   EXPECT_EQ(skinOf(Get<TEdit>(f, "Edit1")), f.sd1);
 }
 
-}  // namespace
-}  // namespace pelorin
-
-namespace pelorin {
-namespace {
-
 // Every control of the skinned main form has the skinner its kind is given;
 // asking again attaches nothing; a control made later is skinned as well.
 TEST_F(DemoForms, EveryControlOfTheMainFormGetsItsSkinner) {
@@ -245,11 +211,7 @@ TEST_F(DemoForms, EveryControlOfTheMainFormGetsItsSkinner) {
   f.Show();
   ASSERT_TRUE(f.SelectSkinFile("graphite"));
   TSkinManage* m = WinSkinManager();
-  ASSERT_NE(m, nullptr);
-  for (int i = 0; i < 100 && m->ActionScheduled(); ++i) {
-    Sleep(10);
-    Pump();
-  }
+  Settle();
   auto* adapter = static_cast<TWinSkinFormAdapter*>(m->FindSkinner(f.Handle()));
   ASSERT_NE(adapter, nullptr);
   auto has = [&](const char* name, auto* kind) {
@@ -290,10 +252,7 @@ TEST_F(DemoForms, EveryControlOfTheMainFormGetsItsSkinner) {
   auto* label = Get<TLabel>(f, "Label1");
   EXPECT_EQ(label->Font().Color(), f.sd1->colors[csButtonText]);
   f.sd1->SetActive(false);
-  for (int i = 0; i < 100 && m->ActionScheduled(); ++i) {
-    Sleep(10);
-    Pump();
-  }
+  Settle();
   EXPECT_TRUE(label->ParentFont());
   EXPECT_EQ(label->Font().Color(), f.Font().Color());
 }

@@ -20,6 +20,7 @@
 #include "skinbase/SkinnerRegistry.h"
 #include "tests/support/win/AllocationCount.h"
 #include "tests/support/win/ScreenRead.h"
+#include "tests/support/win/WindowRegion.h"
 
 namespace pelorin::testing {
 namespace {
@@ -54,11 +55,8 @@ struct TWindowState {
   bool operator==(const TWindowState&) const = default;
 };
 TWindowState StateOf(HWND wnd) {
-  HRGN rgn = CreateRectRgn(0, 0, 0, 0);
-  const bool region = GetWindowRgn(wnd, rgn) != ERROR;
-  DeleteObject(rgn);
   return {GetWindowLongPtrW(wnd, GWLP_WNDPROC), GetWindowLongPtrW(wnd, GWL_STYLE),
-          GetWindowLongPtrW(wnd, GWL_EXSTYLE), region};
+          GetWindowLongPtrW(wnd, GWL_EXSTYLE), bool(TWindowRegion(wnd))};
 }
 BOOL CALLBACK AddWindow(HWND wnd, LPARAM list) {
   reinterpret_cast<std::vector<HWND>*>(list)->push_back(wnd);
@@ -95,7 +93,6 @@ class TPlainWindows {
 public:
   ~TPlainWindows() { Close(); }
 
-protected:
   void Open(bool cc6) {
     if (cc6) {
       context_.emplace(L"" PELORIN_TEST_DATA "/../../examples/plain/cc6.manifest");
@@ -298,12 +295,7 @@ TEST_P(PlainControls, ShowTheSkinKeepItAndGiveTheLookBack) {
 
 // Starting, switching and stopping a hundred times ends where it began.
 TEST(PlainCycles, HundredStartSwitchStopCyclesKeepGdiObjectsAndMemoryAtBaseline) {
-  struct TWindows : TPlainWindows {
-    using TPlainWindows::main;
-    using TPlainWindows::dialog;
-    using TPlainWindows::Open;
-    using TPlainWindows::skin;
-  } w;
+  TPlainWindows w;
   w.Open(false);
   const auto states = StatesOf({w.main, w.dialog});
   long gdi = 0, memory = 0;

@@ -1,23 +1,32 @@
-// The plain example and the switcher run as their own processes, as users
-// run them, with and without the common-controls 6 manifest: they come up
-// skinned from the skin they carry.
+// The examples run as their own processes, as users run them: hello with a
+// skin file (the one this build made, or PELORIN_HELLO_EXE, the example built
+// as an outside project), the plain example and the switcher with and without
+// the common-controls 6 manifest, from the skin they carry. Each comes up
+// skinned and closes.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "tests/support/win/Pump.h"
+#include "tests/support/win/WindowRegion.h"
 
 namespace pelorin::testing {
 namespace {
 
-// A program of this build under test; ended when the test ends.
+std::wstring WinePath(const std::string& linuxPath) {
+  std::wstring w = L"Z:";
+  for (char c : linuxPath) w += c == '/' ? L'\\' : wchar_t(c);
+  return w;
+}
+
+// A program under test; ended when the test ends.
 class TProgram {
 public:
-  TProgram(const std::string& name, const std::wstring& arguments) {
-    std::wstring exe = L"Z:";
-    for (char c : std::string(PELORIN_BINARY_DIR "/examples/") + name + ".exe") exe += c == '/' ? L'\\' : wchar_t(c);
+  TProgram(const std::string& path, const std::wstring& arguments) {
+    const std::wstring exe = WinePath(path);
     std::wstring command = L"\"" + exe + L"\" " + arguments;
     STARTUPINFOW si{};
     si.cb = sizeof si;
@@ -49,17 +58,14 @@ HWND WaitForWindow(const wchar_t* cls, const wchar_t* title) {
 
 // The skin's frame: a region cut from its borders, no system caption buttons.
 bool Skinned(HWND wnd) {
-  HRGN rgn = CreateRectRgn(0, 0, 0, 0);
-  const bool shaped = GetWindowRgn(wnd, rgn) != ERROR;
-  DeleteObject(rgn);
-  return shaped && (GetWindowLongPtrW(wnd, GWL_STYLE) & WS_SYSMENU) == 0;
+  return TWindowRegion(wnd) && (GetWindowLongPtrW(wnd, GWL_STYLE) & WS_SYSMENU) == 0;
 }
 
 TEST(ExamplePrograms, ComeUpSkinnedWithAndWithoutCommonControls6) {
   for (const char* variant : {"plain/plain", "plain/plain-cc6", "switcher/switcher", "switcher/switcher-cc6"}) {
     SCOPED_TRACE(variant);
     const bool plain = std::string(variant).rfind("plain/", 0) == 0;
-    TProgram program(variant, plain ? L"--dialog" : L"");
+    TProgram program(PELORIN_BINARY_DIR "/examples/" + std::string(variant) + ".exe", plain ? L"--dialog" : L"");
     ASSERT_TRUE(program.Started());
     HWND main = WaitForWindow(L"PelorinPlainMain", nullptr);
     ASSERT_TRUE(main);
@@ -71,6 +77,17 @@ TEST(ExamplePrograms, ComeUpSkinnedWithAndWithoutCommonControls6) {
     }
     EXPECT_TRUE(program.CloseAndEnd(main));
   }
+}
+
+TEST(ExampleHello, ComesUpSkinnedAndCloses) {
+  const char* given = std::getenv("PELORIN_HELLO_EXE");
+  TProgram hello(given && *given ? given : PELORIN_BINARY_DIR "/examples/hello/hello.exe",
+                 L"\"" + WinePath(PELORIN_BINARY_DIR "/skins/slate.skn") + L"\"");
+  ASSERT_TRUE(hello.Started());
+  HWND wnd = WaitForWindow(nullptr, L"Hello, skins");
+  ASSERT_TRUE(wnd);
+  EXPECT_TRUE(PumpUntil([&] { return Skinned(wnd); }, 5000));
+  EXPECT_TRUE(hello.CloseAndEnd(wnd));
 }
 
 }  // namespace

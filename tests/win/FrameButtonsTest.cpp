@@ -5,6 +5,8 @@
 #include "formframe/FrameMetrics.h"
 #include "paint/PaintTypes.h"
 #include "paint/SkinPaint.h"
+#include "tests/support/win/ScreenRead.h"
+#include "tests/support/win/WindowRegion.h"
 #include "tests/win/FrameTestUtil.h"
 #include "tools/skingen/SkinTheme.h"
 
@@ -63,61 +65,42 @@ TBitmap ExpectedFrame(const TWinSkinForm& f, const TSkinData& skin, int w, int h
   return e;
 }
 
-// Frame pixels painted into a memory DC against the portable composition;
-// the caption text's columns are left out.
+// Frame pixels painted into a memory DC against the portable composition,
+// and the same frame as it shows on the screen inside the window's region
+// (the desktop shows outside it); the caption text's columns are left out.
 void ExpectFramePixels(TWinSkinForm& f, const TSkinData& skin, HWND wnd, bool active) {
-  RECT wr;
-  GetWindowRect(wnd, &wr);
-  const int w = wr.right - wr.left, h = wr.bottom - wr.top;
+  const int w = WindowSize(wnd).cx, h = WindowSize(wnd).cy;
   TBitmap painted(w, h);
   painted.Fill(0x010203);
   const uint32_t paper = painted.ScanLine(0)[0];
   ASSERT_NE(painted.DC(), nullptr);
   f.PaintFrame(static_cast<HDC>(painted.DC()));
-  GdiFlush();
+  f.PaintFrame();
+  const TBitmap shown = ReadScreen(wnd);
+  const TWindowRegion region(wnd);
   const TBitmap expected = ExpectedFrame(f, skin, w, h, active);
   const TRect client = SkinnedClientRect(Rect(0, 0, w, h), f.Metrics());
   const TRect text = f.CaptionTextRect();
-  int wrong = 0;
+  const auto differ = [&](const TBitmap& b, int x, int y) {
+    return (b.ScanLine(y)[x] & 0xFFFFFF) != (expected.ScanLine(y)[x] & 0xFFFFFF);
+  };
+  int wrong = 0, wrongShown = 0, outside = 0;
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
-      const TPoint p{x, y};
-      if (client.Contains(p)) {
-        // The client area is the application's: never painted.
-        if (painted.ScanLine(y)[x] != paper) ++wrong;
+      if (client.Contains({x, y})) {
+        wrong += painted.ScanLine(y)[x] != paper;  // the client area is the application's: never painted
         continue;
       }
       if (y < f.Metrics().Top && x >= text.Left && x < text.Right) continue;
-      if ((painted.ScanLine(y)[x] & 0xFFFFFF) != (expected.ScanLine(y)[x] & 0xFFFFFF)) ++wrong;
+      wrong += differ(painted, x, y);
+      if (region && !region.Contains(x, y)) {
+        ++outside;
+      } else {
+        wrongShown += differ(shown, x, y);
+      }
     }
   EXPECT_EQ(wrong, 0) << (active ? "active" : "inactive");
-
-  // The same frame as it shows on the screen, inside the window's region
-  // (the desktop shows outside it).
-  f.PaintFrame();
-  GdiFlush();
-  Sleep(60);  // some systems put window drawing on the screen when the thread next waits
-  Pump();
-  TBitmap shown(w, h);
-  HDC screen = GetDC(nullptr);
-  BitBlt(static_cast<HDC>(shown.DC()), 0, 0, w, h, screen, wr.left, wr.top, SRCCOPY);
-  ReleaseDC(nullptr, screen);
-  GdiFlush();
-  HRGN region = CreateRectRgn(0, 0, 0, 0);
-  const bool shaped = GetWindowRgn(wnd, region) != ERROR;
-  int outside = 0;
-  wrong = 0;
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      if (client.Contains({x, y}) || (y < f.Metrics().Top && x >= text.Left && x < text.Right)) continue;
-      if (shaped && !PtInRegion(region, x, y)) {
-        ++outside;
-        continue;
-      }
-      if ((shown.ScanLine(y)[x] & 0xFFFFFF) != (expected.ScanLine(y)[x] & 0xFFFFFF)) ++wrong;
-    }
-  DeleteObject(region);
-  EXPECT_EQ(wrong, 0) << "on the screen, " << (active ? "active" : "inactive");
+  EXPECT_EQ(wrongShown, 0) << "on the screen, " << (active ? "active" : "inactive");
   EXPECT_LT(outside, w);  // only the corners are cut away
 }
 

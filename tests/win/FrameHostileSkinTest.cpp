@@ -13,7 +13,9 @@
 #include "formframe/FrameMetrics.h"
 #include "menus/win/WinSkinMenu.h"
 #include "tests/support/BmpFiles.h"
+#include "tests/support/win/WindowRegion.h"
 #include "tests/win/FrameTestUtil.h"
+#include "tests/win/MenuTestUtil.h"
 #include "tools/skingen/SkinTheme.h"
 
 namespace pelorin {
@@ -218,25 +220,7 @@ HWND MakeWindow(DWORD style, HMENU menu) {
 }
 
 HMENU MakeMenu() {
-  HMENU bar = CreateMenu(), file = CreatePopupMenu();
-  AppendMenuW(file, MF_STRING, 101, L"&Open");
-  AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(file, MF_STRING, 102, L"E&xit");
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
-  AppendMenuW(bar, MF_STRING, 103, L"&Help");
-  return bar;
-}
-
-TSize WindowSize(HWND wnd) {
-  RECT r;
-  GetWindowRect(wnd, &r);
-  return {r.right - r.left, r.bottom - r.top};
-}
-
-TSize ClientSize(HWND wnd) {
-  RECT r;
-  GetClientRect(wnd, &r);
-  return {r.right, r.bottom};
+  return BuildMenu(true, {{L"&File", 0, BuildMenu(false, {{L"&Open", 101}, {L"-"}, {L"E&xit", 102}})}, {L"&Help", 103}});
 }
 
 // What Detach must give back.
@@ -250,9 +234,7 @@ struct TOriginal {
     EXPECT_EQ(GetWindowLongPtrW(wnd, GWL_STYLE) & ~LONG_PTR(WS_VISIBLE), Style & ~LONG_PTR(WS_VISIBLE));
     EXPECT_EQ(WindowSize(wnd), Size);
     EXPECT_EQ(GetMenu(wnd), Menu);
-    HRGN rgn = CreateRectRgn(0, 0, 0, 0);
-    EXPECT_EQ(GetWindowRgn(wnd, rgn), ERROR) << "the skin's region stayed";
-    DeleteObject(rgn);
+    EXPECT_FALSE(TWindowRegion(wnd)) << "the skin's region stayed";
   }
   LONG_PTR Proc, Style;
   TSize Size;
@@ -275,13 +257,12 @@ void CheckSkinned(const TWinSkinForm& f, HWND wnd, TSize client) {
   const TPoint centre = Centre(inner);
   EXPECT_EQ(SendMessageW(wnd, WM_NCHITTEST, 0, ScreenPoint(wnd, centre)), HTCLIENT);
   if (f.HasRegion()) {
-    HRGN rgn = CreateRectRgn(0, 0, 0, 0);
-    EXPECT_NE(GetWindowRgn(wnd, rgn), ERROR);
-    EXPECT_TRUE(PtInRegion(rgn, centre.X, centre.Y)) << "the client area is cut out of the window";
+    const TWindowRegion rgn(wnd);
+    EXPECT_TRUE(rgn);
+    EXPECT_TRUE(rgn.Contains(centre.X, centre.Y)) << "the client area is cut out of the window";
     if (m.Top > 0 && inner.Width() > 0) {
-      EXPECT_TRUE(PtInRegion(rgn, centre.X, m.Top / 2)) << "the title is cut out of the window";
+      EXPECT_TRUE(rgn.Contains(centre.X, m.Top / 2)) << "the title is cut out of the window";
     }
-    DeleteObject(rgn);
   }
 }
 

@@ -93,6 +93,18 @@ inline LPARAM ScreenPoint(HWND wnd, TPoint windowPoint) {
   return MAKELPARAM(r.left + windowPoint.X, r.top + windowPoint.Y);
 }
 
+inline TSize WindowSize(HWND wnd) {
+  RECT r;
+  GetWindowRect(wnd, &r);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+inline TSize ClientSize(HWND wnd) {
+  RECT r{};
+  GetClientRect(wnd, &r);
+  return {r.right, r.bottom};
+}
+
 inline TPoint Centre(const TRect& r) { return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}; }
 
 }  // namespace pelorin::testing

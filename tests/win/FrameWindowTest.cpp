@@ -4,6 +4,7 @@
 
 #include "formframe/FrameMetrics.h"
 #include "tests/support/win/AllocationCount.h"
+#include "tests/support/win/WindowRegion.h"
 #include "host/win/platform/GdiCounters.h"
 #include "tests/win/FrameTestUtil.h"
 #include "tools/skingen/SkinTheme.h"
@@ -29,27 +30,14 @@ protected:
 TSkinData* FrameWindow::slate = nullptr;
 TSkinData* FrameWindow::plain = nullptr;
 
-bool RegionHasPoint(HWND wnd, int x, int y) {
-  HRGN rgn = CreateRectRgn(0, 0, 0, 0);
-  const bool has = GetWindowRgn(wnd, rgn) != ERROR && PtInRegion(rgn, x, y);
-  DeleteObject(rgn);
-  return has;
-}
-
-bool RegionIsRect(HWND wnd, int w, int h) {
-  HRGN rgn = CreateRectRgn(0, 0, 0, 0), rect = CreateRectRgn(0, 0, w, h);
-  const bool same = GetWindowRgn(wnd, rgn) != ERROR && EqualRgn(rgn, rect);
-  DeleteObject(rgn);
-  DeleteObject(rect);
-  return same;
-}
+bool RegionHasPoint(HWND wnd, int x, int y) { return TWindowRegion(wnd).Contains(x, y); }
+bool RegionIsRect(HWND wnd, int w, int h) { return TWindowRegion(wnd).IsRect(w, h); }
 
 TEST_F(FrameWindow, ActivationFitsTheSkinnedFrameAndDetachGivesEverythingBack) {
   ASSERT_FALSE(slate->Empty);
   TTestWindow w;
-  RECT client0, window0;
-  GetClientRect(w.wnd, &client0);
-  window0 = w.WindowRect();
+  const TSize client0 = ClientSize(w.wnd), size0 = WindowSize(w.wnd);
+  const RECT window0 = w.WindowRect();
   const LONG_PTR proc0 = GetWindowLongPtrW(w.wnd, GWLP_WNDPROC);
   const LONG_PTR style0 = GetWindowLongPtrW(w.wnd, GWL_STYLE);
 
@@ -64,10 +52,7 @@ TEST_F(FrameWindow, ActivationFitsTheSkinnedFrameAndDetachGivesEverythingBack) {
     EXPECT_GT(m.Top, 0);
 
     // The client keeps its size; the frame around it is the skin's.
-    RECT client;
-    GetClientRect(w.wnd, &client);
-    EXPECT_EQ(client.right, client0.right);
-    EXPECT_EQ(client.bottom, client0.bottom);
+    EXPECT_EQ(ClientSize(w.wnd), client0);
     const RECT cw = w.ClientInWindow(), wr = w.WindowRect();
     EXPECT_EQ(cw.left, m.Left);
     EXPECT_EQ(cw.top, m.Top);
@@ -90,16 +75,9 @@ TEST_F(FrameWindow, ActivationFitsTheSkinnedFrameAndDetachGivesEverythingBack) {
   }
   EXPECT_EQ(GetWindowLongPtrW(w.wnd, GWLP_WNDPROC), proc0);
   EXPECT_EQ(GetWindowLongPtrW(w.wnd, GWL_STYLE), style0);
-  const RECT back = w.WindowRect();
-  EXPECT_EQ(back.right - back.left, window0.right - window0.left);
-  EXPECT_EQ(back.bottom - back.top, window0.bottom - window0.top);
-  RECT client;
-  GetClientRect(w.wnd, &client);
-  EXPECT_EQ(client.right, client0.right);
-  EXPECT_EQ(client.bottom, client0.bottom);
-  HRGN rgn = CreateRectRgn(0, 0, 0, 0);
-  EXPECT_EQ(GetWindowRgn(w.wnd, rgn), ERROR);
-  DeleteObject(rgn);
+  EXPECT_EQ(WindowSize(w.wnd), size0);
+  EXPECT_EQ(ClientSize(w.wnd), client0);
+  EXPECT_FALSE(TWindowRegion(w.wnd));
 
   // Attached but never activated: detaching must not change the size.
   {
@@ -107,17 +85,14 @@ TEST_F(FrameWindow, ActivationFitsTheSkinnedFrameAndDetachGivesEverythingBack) {
     skinner.AttachWindow(w.wnd);
     skinner.Detach();
   }
-  const RECT again = w.WindowRect();
-  EXPECT_EQ(again.right - again.left, window0.right - window0.left);
-  EXPECT_EQ(again.bottom - again.top, window0.bottom - window0.top);
+  EXPECT_EQ(WindowSize(w.wnd), size0);
 }
 
 TEST_F(FrameWindow, RoundedSkinShapesTheWindowAndOnlyResizingRebuildsIt) {
   TTestWindow w;
   TWinSkinForm skinner(slate);
   Skin(skinner, w.wnd);
-  RECT wr = w.WindowRect();
-  int width = wr.right - wr.left, height = wr.bottom - wr.top;
+  const int width = WindowSize(w.wnd).cx, height = WindowSize(w.wnd).cy;
   EXPECT_FALSE(RegionHasPoint(w.wnd, 0, 0));
   EXPECT_FALSE(RegionHasPoint(w.wnd, width - 1, 0));
   EXPECT_TRUE(RegionHasPoint(w.wnd, width / 2, 1));
@@ -138,14 +113,12 @@ TEST_F(FrameWindow, RoundedSkinShapesTheWindowAndOnlyResizingRebuildsIt) {
   TTestWindow w2;
   TWinSkinForm flat(plain);
   Skin(flat, w2.wnd);
-  wr = w2.WindowRect();
-  EXPECT_TRUE(RegionIsRect(w2.wnd, wr.right - wr.left, wr.bottom - wr.top));
+  EXPECT_TRUE(RegionIsRect(w2.wnd, WindowSize(w2.wnd).cx, WindowSize(w2.wnd).cy));
 }
 
 TEST_F(FrameWindow, SwitchingSkinsRemeasuresRefitsAndReshapes) {
   TTestWindow w;
-  RECT client0;
-  GetClientRect(w.wnd, &client0);
+  const TSize client0 = ClientSize(w.wnd);
   TWinSkinForm skinner(slate);
   Skin(skinner, w.wnd);
   skinner.SetSkinData(plain);
@@ -153,13 +126,9 @@ TEST_F(FrameWindow, SwitchingSkinsRemeasuresRefitsAndReshapes) {
   Pump();
   EXPECT_EQ(skinner.Stage(), stActive);
   EXPECT_EQ(skinner.Metrics(), MeasureFrame(*plain, frSizeable, 0));
-  RECT client;
-  GetClientRect(w.wnd, &client);
-  EXPECT_EQ(client.right, client0.right);
-  EXPECT_EQ(client.bottom, client0.bottom);
-  const RECT cw = w.ClientInWindow(), wr = w.WindowRect();
-  EXPECT_EQ(cw.top, skinner.Metrics().Top);
-  EXPECT_TRUE(RegionIsRect(w.wnd, wr.right - wr.left, wr.bottom - wr.top));
+  EXPECT_EQ(ClientSize(w.wnd), client0);
+  EXPECT_EQ(w.ClientInWindow().top, skinner.Metrics().Top);
+  EXPECT_TRUE(RegionIsRect(w.wnd, WindowSize(w.wnd).cx, WindowSize(w.wnd).cy));
   // The re-skin message does the same for a switch back.
   skinner.SetSkinData(slate);
   SendMessageW(w.wnd, WM_SKIN_RESKIN, 0, 0);  // a raw window: only host forms answer it
@@ -177,7 +146,7 @@ TEST_F(FrameWindow, TwoHundredSkinCyclesLeakNoGdiObjectsNorMemory) {
   Pump();
   const long live = GdiCounters::Live();
   const long memory = testing::LiveAllocations();
-  RECT window0 = w.WindowRect();
+  const TSize size0 = WindowSize(w.wnd);
   for (int i = 0; i < 200; ++i) {
     TWinSkinForm skinner(i % 2 ? slate : plain);
     Skin(skinner, w.wnd);
@@ -189,9 +158,7 @@ TEST_F(FrameWindow, TwoHundredSkinCyclesLeakNoGdiObjectsNorMemory) {
   Pump();
   EXPECT_EQ(GdiCounters::Live(), live);
   EXPECT_EQ(testing::LiveAllocations(), memory);
-  const RECT after = w.WindowRect();
-  EXPECT_EQ(after.right - after.left, window0.right - window0.left);
-  EXPECT_EQ(after.bottom - after.top, window0.bottom - window0.top);
+  EXPECT_EQ(WindowSize(w.wnd), size0);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 namespace pelorin {
 namespace {
 
+using testing::Child;
 using testing::THostTest;
 using testing::WindowClassOf;
 
@@ -45,8 +46,7 @@ using HostControls = THostTest;
 
 TEST_F(HostControls, HandlesAreMadeOnDemandUnderTheFrameworkClassName) {
   auto* form = new TForm(app);
-  auto* box = new TTestBox(form);
-  box->SetParent(form);
+  auto* box = Child<TTestBox>(form);
   box->SetBounds(10, 20, 30, 40);
   EXPECT_FALSE(form->HandleAllocated());
   EXPECT_FALSE(box->HandleAllocated());
@@ -98,8 +98,7 @@ TEST_F(HostControls, HandlesAreMadeOnDemandUnderTheFrameworkClassName) {
 
 TEST_F(HostControls, ReplacedWindowProcSeesEveryMessageAndCanSwallowThem) {
   auto* form = new TForm(app);
-  auto* box = new TTestBox(form);
-  box->SetParent(form);
+  auto* box = Child<TTestBox>(form);
   std::vector<UINT> seen;
   TWndMethod old = box->WindowProc();
   box->SetWindowProc([&](TMessage& m) {
@@ -138,8 +137,7 @@ TEST_F(HostControls, ReplacedWindowProcSeesEveryMessageAndCanSwallowThem) {
 TEST_F(HostControls, GraphicChildrenGetPaintMouseAndClicks) {
   auto* form = new TForm(app);
   form->SetBounds(50, 50, 200, 150);
-  auto* shape = new TTestShape(form);
-  shape->SetParent(form);
+  auto* shape = Child<TTestShape>(form);
   shape->SetBounds(10, 10, 20, 20);
   std::vector<UINT> seen;
   TWndMethod old = shape->WindowProc();

@@ -8,6 +8,7 @@
 namespace pelorin {
 namespace {
 
+using testing::NewItem;
 using testing::THostTest;
 using testing::TWindowProcRestore;
 using testing::WindowClassOf;
@@ -115,16 +116,10 @@ TEST_F(HostForms, MainMenuBuildsANativeMenuAndRoutesCommands) {
   TForm* form = nullptr;
   app->CreateForm(form);
   auto* menu = new TMainMenu(form);
-  auto* file = new TMenuItem(form);
-  file->SetCaption("&File");
-  menu->Items()->Add(file);
-  auto* open = new TMenuItem(form);
-  open->SetCaption("&Open");
+  auto* file = NewItem(form, "&File", menu->Items());
+  auto* open = NewItem(form, "&Open", file);
   open->SetShortCut(ShortCut('O', scCtrl));
-  file->Add(open);
-  auto* line = new TMenuItem(form);
-  line->SetCaption("-");
-  file->Add(line);
+  auto* line = NewItem(form, "-", file);
   int clicks = 0;
   open->OnClick = [&](TObject*) { ++clicks; };
   std::vector<UINT> seen;

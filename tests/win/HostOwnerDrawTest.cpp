@@ -10,6 +10,8 @@
 namespace pelorin {
 namespace {
 
+using testing::Child;
+using testing::NewItem;
 using testing::THostTest;
 
 using HostOwnerDraw = THostTest;
@@ -17,12 +19,8 @@ using HostOwnerDraw = THostTest;
 TEST_F(HostOwnerDraw, MenuItemsMeasureAndDrawThroughTheirEvents) {
   auto* form = new TForm(app);
   auto* popup = new TPopupMenu(form);
-  auto* plain = new TMenuItem(form);
-  plain->SetCaption("&Plain");
-  auto* custom = new TMenuItem(form);
-  custom->SetCaption("Custom");
-  popup->Items()->Add(plain);
-  popup->Items()->Add(custom);
+  auto* plain = NewItem(form, "&Plain", popup->Items());
+  auto* custom = NewItem(form, "Custom", popup->Items());
   popup->SetOwnerDraw(true);
   MENUITEMINFOW mii{};
   mii.cbSize = sizeof mii;
@@ -101,8 +99,7 @@ TEST_F(HostOwnerDraw, ImageListsCutStripsAndDrawWithTheirMask) {
 TEST_F(HostOwnerDraw, RadioGroupsScrollBoxesAndLabels) {
   auto* form = new TForm(app);
   form->SetBounds(0, 0, 400, 300);
-  auto* group = new TRadioGroup(form);
-  group->SetParent(form);
+  auto* group = Child<TRadioGroup>(form);
   TStringList items;
   items.Add("One");
   items.Add("Two");
@@ -124,11 +121,9 @@ TEST_F(HostOwnerDraw, RadioGroupsScrollBoxesAndLabels) {
   EXPECT_EQ(group->ControlCount(), 2);
   EXPECT_EQ(group->ItemIndex(), -1);
 
-  auto* box = new TScrollBox(form);
-  box->SetParent(form);
+  auto* box = Child<TScrollBox>(form);
   box->SetBounds(0, 120, 100, 100);
-  auto* distant = new TButton(form);
-  distant->SetParent(box);
+  auto* distant = Child<TButton>(box, form);
   distant->SetBounds(10, 300, 75, 25);
   box->UpdateScrollBars();
   EXPECT_TRUE(GetWindowLongPtrW(box->Handle(), GWL_STYLE) & WS_VSCROLL);
@@ -139,8 +134,7 @@ TEST_F(HostOwnerDraw, RadioGroupsScrollBoxesAndLabels) {
   box->SetAutoScroll(false);
   EXPECT_EQ(distant->Top(), 300);
 
-  auto* label = new TLabel(form);
-  label->SetParent(form);
+  auto* label = Child<TLabel>(form);
   label->SetCaption("Press &Up");
   const int narrow = label->Width();
   label->SetCaption("Press \"Up/Down\" Change Skin ");
@@ -154,13 +148,10 @@ TEST_F(HostOwnerDraw, FormsGiveTheirGdiObjectsBack) {
   const long before = GdiCounters::Live();
   for (int i = 0; i < 3; ++i) {
     auto* form = new TForm(app);
-    auto* panel = new TPanel(form);
-    panel->SetParent(form);
+    auto* panel = Child<TPanel>(form);
     panel->SetCaption("x");
     panel->Font().SetHeight(-20);
-    auto* label = new TLabel(form);
-    label->SetParent(panel);
-    label->SetCaption("label");
+    Child<TLabel>(panel, form)->SetCaption("label");
     form->SetDoubleBuffered(true);
     form->Show();
     UpdateWindow(form->Handle());

@@ -12,12 +12,12 @@
 namespace pelorin {
 namespace {
 
+using testing::Child;
 using testing::THostTest;
 using testing::WindowClassOf;
 
 using HostStdControls = THostTest;
 
-// Records the messages a control's WindowProc sees and passes them on.
 // Records a control's messages while it lives; the control outlives it (the
 // application frees the forms), so it gets its own procedure back.
 struct TRecorder {
@@ -51,10 +51,8 @@ TEST_F(HostStdControls, EveryWindowedClassHasItsFrameworkWindowClass) {
   auto* sheet = new TTabSheet(form);
   sheet->SetPageControl(dynamic_cast<TPageControl*>(controls[20]));
   controls.push_back(sheet);
-  auto* label = new TLabel(form);
-  label->SetParent(form);
-  auto* speed = new TSpeedButton(form);
-  speed->SetParent(form);
+  auto* label = Child<TLabel>(form);
+  Child<TSpeedButton>(form);
 
   // A message no system class gives a meaning to.
   const UINT probe = RegisterWindowMessageW(L"PelorinProbe");
@@ -81,8 +79,7 @@ TEST_F(HostStdControls, NotificationsBecomeEvents) {
   form->SetBounds(0, 0, 400, 300);
   HWND fw = form->Handle();
 
-  auto* button = new TButton(form);
-  button->SetParent(form);
+  auto* button = Child<TButton>(form);
   TRecorder buttonRec(button);
   int clicks = 0;
   button->OnClick = [&](TObject*) { ++clicks; };
@@ -94,8 +91,7 @@ TEST_F(HostStdControls, NotificationsBecomeEvents) {
   EXPECT_EQ(clicks, 2);
   EXPECT_EQ(form->Perform(CM_DIALOGCHAR, 'x', 0), 0);
 
-  auto* check = new TCheckBox(form);
-  check->SetParent(form);
+  auto* check = Child<TCheckBox>(form);
   SendMessageW(check->Handle(), BM_CLICK, 0, 0);
   EXPECT_TRUE(check->Checked());
   EXPECT_EQ(SendMessageW(check->Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
@@ -103,18 +99,14 @@ TEST_F(HostStdControls, NotificationsBecomeEvents) {
   EXPECT_TRUE(GetWindowLongPtrW(check->Handle(), GWL_STYLE) & BS_LEFTTEXT);
   EXPECT_TRUE(check->Checked());
 
-  auto* r1 = new TRadioButton(form);
-  auto* r2 = new TRadioButton(form);
-  r1->SetParent(form);
-  r2->SetParent(form);
+  auto *r1 = Child<TRadioButton>(form), *r2 = Child<TRadioButton>(form);
   r1->SetChecked(true);
   SendMessageW(r2->Handle(), BM_CLICK, 0, 0);
   EXPECT_TRUE(r2->Checked());
   EXPECT_FALSE(r1->Checked());
   EXPECT_EQ(SendMessageW(r1->Handle(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 
-  auto* combo = new TComboBox(form);
-  combo->SetParent(form);
+  auto* combo = Child<TComboBox>(form);
   TStringList items;
   items.Add("alpha");
   items.Add("beta");
@@ -128,8 +120,7 @@ TEST_F(HostStdControls, NotificationsBecomeEvents) {
   EXPECT_EQ(combo->Text(), "beta");
   EXPECT_EQ(combo->Height(), 21);  // the list is not part of the bounds
 
-  auto* pages = new TPageControl(form);
-  pages->SetParent(form);
+  auto* pages = Child<TPageControl>(form);
   pages->SetBounds(0, 0, 300, 200);
   auto* s1 = new TTabSheet(form);
   auto* s2 = new TTabSheet(form);
@@ -156,8 +147,7 @@ TEST_F(HostStdControls, NotificationsBecomeEvents) {
   pages->SetTabPosition(tpBottom);
   EXPECT_TRUE(GetWindowLongPtrW(pages->Handle(), GWL_STYLE) & TCS_BOTTOM);
 
-  auto* track = new TTrackBar(form);
-  track->SetParent(form);
+  auto* track = Child<TTrackBar>(form);
   TRecorder trackRec(track);
   int changes = 0;
   track->OnChange = [&](TObject*) { ++changes; };
@@ -180,8 +170,7 @@ TEST_F(HostStdControls, NotificationsBecomeEvents) {
   SendMessageW(fw, WM_VSCROLL, SB_LINEUP, reinterpret_cast<LPARAM>(bar->Handle()));
   EXPECT_EQ(bar->Position(), 0);
 
-  auto* status = new TStatusBar(form);
-  status->SetParent(form);
+  auto* status = Child<TStatusBar>(form);
   status->SetPanels({{"1111", 50}, {"22222", 50}, {"33333", 50}});
   status->SetSizeGrip(false);
   int parts[4]{};
@@ -190,8 +179,7 @@ TEST_F(HostStdControls, NotificationsBecomeEvents) {
   EXPECT_FALSE(GetWindowLongPtrW(status->Handle(), GWL_STYLE) & SBARS_SIZEGRIP);
   EXPECT_EQ(status->BoundsRect().Bottom, form->ClientHeight());
 
-  auto* progress = new TProgressBar(form);
-  progress->SetParent(form);
+  auto* progress = Child<TProgressBar>(form);
   progress->SetPosition(50);
   EXPECT_EQ(SendMessageW(progress->Handle(), PBM_GETPOS, 0, 0), 50);
   progress->SetPosition(150);
@@ -201,8 +189,7 @@ TEST_F(HostStdControls, NotificationsBecomeEvents) {
 TEST_F(HostStdControls, BitButtonsSpeedButtonsAndTheGrid) {
   auto* form = new TForm(app);
   form->SetBounds(0, 0, 400, 300);
-  auto* bb = new TBitBtn(form);
-  bb->SetParent(form);
+  auto* bb = Child<TBitBtn>(form);
   bb->SetKind(bkClose);
   EXPECT_EQ(bb->Caption(), "&Close");
   TBitmap glyph(32, 16);  // two images: up and disabled
@@ -220,10 +207,7 @@ TEST_F(HostStdControls, BitButtonsSpeedButtonsAndTheGrid) {
   SendMessageW(bb->Handle(), BM_CLICK, 0, 0);
   EXPECT_TRUE(closed);
 
-  auto* sb = new TSpeedButton(form);
-  auto* sb2 = new TSpeedButton(form);
-  sb->SetParent(form);
-  sb2->SetParent(form);
+  auto *sb = Child<TSpeedButton>(form), *sb2 = Child<TSpeedButton>(form);
   sb->SetBounds(200, 10, 23, 22);
   sb2->SetBounds(230, 10, 23, 22);
   sb->SetGroupIndex(1);
@@ -239,8 +223,7 @@ TEST_F(HostStdControls, BitButtonsSpeedButtonsAndTheGrid) {
   sb2->SetDown(false);  // one of the group stays down
   EXPECT_TRUE(sb2->Down());
 
-  auto* grid = new TStringGrid(form);
-  grid->SetParent(form);
+  auto* grid = Child<TStringGrid>(form);
   grid->SetBounds(0, 100, 300, 150);
   grid->SetDefaultRowHeight(18);
   grid->SetColCount(7);

@@ -1,5 +1,6 @@
 // Helpers of the host framework integration tests: an application object per
-// test, message pumping, and window class names.
+// test, message pumping, controls and menu items made in one step, and window
+// class names.
 #pragma once
 
 #include <windows.h>
@@ -8,6 +9,7 @@
 
 #include "host/core/MessageBox.h"
 #include "host/win/Forms.h"
+#include "host/win/Menus.h"
 #include "host/win/platform/WideText.h"
 
 namespace pelorin::testing {
@@ -48,6 +50,22 @@ private:
   TControl* control_;
   TWndMethod proc_;
 };
+
+// A control of owner (the parent unless given), placed on parent.
+template <class T>
+T* Child(TWinControl* parent, TComponent* owner = nullptr) {
+  auto* c = new T(owner ? owner : parent);
+  c->SetParent(parent);
+  return c;
+}
+
+// A menu item of owner with caption, added to parent when given.
+inline TMenuItem* NewItem(TComponent* owner, const std::string& caption, TMenuItem* parent = nullptr) {
+  auto* item = new TMenuItem(owner);
+  item->SetCaption(caption);
+  if (parent) parent->Add(item);
+  return item;
+}
 
 inline std::string WindowClassOf(HWND wnd) {
   wchar_t name[100]{};

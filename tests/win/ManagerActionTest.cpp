@@ -5,6 +5,7 @@
 #include "host/win/Forms.h"
 #include "manager/win/WinSkinFormAdapter.h"
 #include "skinmodel/WinSkinStore.h"
+#include "tests/support/win/WindowRegion.h"
 #include "tests/win/FrameTestUtil.h"
 #include "tests/win/ManagerTestUtil.h"
 
@@ -151,7 +152,7 @@ TEST_F(TManagerSkinSwitchTest, EachWindowIsRebuiltOnceFromTheNewSkin) {
   GetWindowRect(forms[0]->Handle(), &r);
   SetWindowPos(forms[2]->Handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  HRGN expected = CreateRectRgn(0, 0, 0, 0), got = CreateRectRgn(0, 0, 0, 0);
+  HRGN expected = CreateRectRgn(0, 0, 0, 0);
   ASSERT_NE(GetWindowRgn(forms[2]->Handle(), expected), ERROR);
 
   for (int i = 0; i < 2; ++i) {
@@ -166,11 +167,9 @@ TEST_F(TManagerSkinSwitchTest, EachWindowIsRebuiltOnceFromTheNewSkin) {
     // The region the new skin gives, built once.
     EXPECT_TRUE(f.HasRegion());
     EXPECT_EQ(f.RegionBuilds(), builds[i] + 1);
-    ASSERT_NE(GetWindowRgn(forms[i]->Handle(), got), ERROR);
-    EXPECT_TRUE(EqualRgn(got, expected));
+    EXPECT_TRUE(TWindowRegion(forms[i]->Handle()).Equals(expected));
   }
   DeleteObject(expected);
-  DeleteObject(got);
 }
 
 TEST_F(TManagerActionTest, SkinChangeBeforeStartWaits) {

@@ -11,6 +11,7 @@
 #include "paint/PaintTypes.h"
 #include "skinmodel/WinSkinStore.h"
 #include "tests/support/win/AllocationCount.h"
+#include "tests/support/win/ScreenRead.h"
 #include "manager/win/WinSkinFormAdapter.h"
 #include "tests/win/FrameTestUtil.h"
 #include "tests/win/ManagerTestUtil.h"
@@ -29,11 +30,6 @@ protected:
     form->SetBounds(60, 60, 420, 300);
     form->SetTag(tag);
     return form;
-  }
-  static TSize ClientSize(HWND wnd) {
-    RECT r{};
-    GetClientRect(wnd, &r);
-    return {r.right, r.bottom};
   }
 };
 
@@ -138,13 +134,7 @@ int InkPixels(const TBitmap& image) {
   return n;
 }
 
-bool SamePixels(const TBitmap& a, const TBitmap& b) {
-  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
-  for (int y = 0; y < a.Height(); ++y)
-    for (int x = 0; x < a.Width(); ++x)
-      if (a.GetPixel(x, y) != b.GetPixel(x, y)) return false;
-  return true;
-}
+bool SamePixels(const TBitmap& a, const TBitmap& b) { return DifferingPixels(a, b) == 0; }
 
 // Windows without an icon of their own, host forms as system dialogs, show
 // the application's icon in the icon button, not an empty square; a window

@@ -18,43 +18,15 @@ using namespace pelorin;
 using namespace pelorin::testing;
 
 namespace {
-std::vector<WPARAM> commands;
-
-LRESULT CALLBACK RecordingProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_COMMAND) commands.push_back(wParam);
-  return DefWindowProcW(wnd, msg, wParam, lParam);
-}
-
-HWND MakeWindowWithMenu(HMENU menu) {
-  static const bool registered = [] {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = RecordingProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"PelorinMenuBarTest";
-    return RegisterClassW(&wc) != 0;
-  }();
-  EXPECT_TRUE(registered);
-  return CreateWindowExW(0, L"PelorinMenuBarTest", L"Menus", WS_OVERLAPPEDWINDOW, 40, 40, 400, 300,
-                         nullptr, menu, GetModuleHandleW(nullptr), nullptr);
-}
-
-HMENU Popup(const wchar_t* first, UINT id) {
-  HMENU m = CreatePopupMenu();
-  AppendMenuW(m, MF_STRING, id, first);
-  AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(m, MF_STRING, id + 1, L"Second");
-  return m;
-}
-
 // File (popup), Go (command 300), Edit (disabled popup), View (popup).
 HMENU SampleMenu() {
-  HMENU bar = CreateMenu();
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(Popup(L"&Open", 100)), L"&File");
-  AppendMenuW(bar, MF_STRING, 300, L"&Go");
-  AppendMenuW(bar, MF_POPUP | MF_GRAYED, reinterpret_cast<UINT_PTR>(Popup(L"Cut", 200)), L"&Edit");
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(Popup(L"Zoom", 400)), L"&View");
-  return bar;
+  auto popup = [](const wchar_t* first, UINT id) { return BuildMenu(false, {{first, id}, {L"-"}, {L"Second", id + 1}}); };
+  return BuildMenu(true, {{L"&File", 0, popup(L"&Open", 100)},
+                          {L"&Go", 300},
+                          {L"&Edit", 0, popup(L"Cut", 200), MF_GRAYED},
+                          {L"&View", 0, popup(L"Zoom", 400)}});
 }
+HWND MakeWindowWithMenu(HMENU menu) { return MenuWindow(menu, false); }
 
 class MenuBarTest : public ::testing::Test {
 protected:
@@ -71,7 +43,7 @@ protected:
     skin->MenuBar->Style = MenuBarStyle(0);  // drawn as a strip
     skin->colors[csMenuBarText] = MakeRGB(255, 255, 255);
     skin->colors[csButtonHilight] = MakeRGB(255, 0, 0);
-    commands.clear();
+    menuCommands.clear();
   }
   void TearDown() override {
     skin.reset();
@@ -176,29 +148,14 @@ TEST_F(MenuBarTest, PlainAndDisabledItemsOpenNothing) {
 
   EXPECT_FALSE(bar.PopupMenuBtn(*bar.Items()[1]));
   DrainMessages();
-  EXPECT_EQ(commands, std::vector<WPARAM>{300});
-  commands.clear();
+  EXPECT_EQ(menuCommands, std::vector<WPARAM>{300});
+  menuCommands.clear();
   EXPECT_TRUE(bar.PopupMenuBtn(*bar.Items()[2]));  // returns at once
   DrainMessages();
-  EXPECT_TRUE(commands.empty());
+  EXPECT_TRUE(menuCommands.empty());
   EXPECT_EQ(TWinSkinMenu::TrackedMenu(), nullptr);
   DestroyWindow(wnd);
 }
-
-namespace {
-std::vector<int> seenOpen;
-int ticks = 0;
-VOID CALLBACK WatchMenu(HWND, UINT, UINT_PTR, DWORD) {
-  ++ticks;
-  seenOpen.push_back(TWinSkinMenu::TrackedIndex());
-  HWND popup = FindWindowW(L"#32768", nullptr);
-  if (ticks == 1 && popup) {
-    PostMessageW(popup, WM_KEYDOWN, VK_RIGHT, 0);
-  } else if (ticks >= 2) {
-    EndMenu();
-  }
-}
-}  // namespace
 
 TEST_F(MenuBarTest, RightArrowInTheLastPopupOpensTheFirst) {
   HWND wnd = MakeWindowWithMenu(SampleMenu());
@@ -207,14 +164,8 @@ TEST_F(MenuBarTest, RightArrowInTheLastPopupOpensTheFirst) {
   bar.LoadMenuItems();
   PlaceItems(bar);
   DrainMessages();
-  seenOpen.clear();
-  ticks = 0;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 150, WatchMenu);
-  EXPECT_TRUE(bar.PopupMenuBtn(*bar.Items()[3]));
-  KillTimer(nullptr, timer);
-  ASSERT_GE(seenOpen.size(), 2u);
-  EXPECT_EQ(seenOpen[0], 3);
-  EXPECT_EQ(seenOpen[1], 0);
+  EXPECT_EQ(WatchBarPopups({VK_RIGHT}, [&] { EXPECT_TRUE(bar.PopupMenuBtn(*bar.Items()[3])); }),
+            (std::vector<int>{3, 0}));
   EXPECT_EQ(TWinSkinMenu::TrackedMenu(), nullptr);
   EXPECT_FALSE(bar.Tracking());
   DestroyWindow(wnd);
@@ -224,6 +175,8 @@ namespace {
 // Moves the mouse over `target` at the first tick, records the open item at
 // the next ones (a slow machine may still be switching at the second) and
 // ends the menu at the fourth.
+std::vector<int> seenOpen;
+int ticks = 0;
 TPoint mouseTarget;
 VOID CALLBACK MoveMouseOverBar(HWND, UINT, UINT_PTR, DWORD) {
   ++ticks;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "FrameTestUtil.h"
+#include "MenuTestUtil.h"
 #include "menus/win/WinSkinMenu.h"
 #include "tools/skingen/SkinTheme.h"
 
@@ -12,19 +13,7 @@ using namespace pelorin;
 using namespace pelorin::testing;
 
 namespace {
-HMENU BarMenu() {
-  HMENU bar = CreateMenu();
-  HMENU file = CreatePopupMenu();
-  AppendMenuW(file, MF_STRING, 101, L"&Open");
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
-  AppendMenuW(bar, MF_STRING, 102, L"&Go");
-  return bar;
-}
-int tracked = -2;
-VOID CALLBACK SeeTracked(HWND, UINT, UINT_PTR, DWORD) {
-  tracked = TWinSkinMenu::TrackedIndex();
-  EndMenu();
-}
+HMENU BarMenu() { return BuildMenu(true, {{L"&File", 0, BuildMenu(false, {{L"&Open", 101}})}, {L"&Go", 102}}); }
 }  // namespace
 
 TEST(MenuForm, SkinnedBarReplacesTheNativeOne) {
@@ -56,12 +45,11 @@ TEST(MenuForm, SkinnedBarReplacesTheNativeOne) {
     EXPECT_EQ(SendMessageW(w.wnd, WM_NCHITTEST, 0, MAKELPARAM(onFile.x, onFile.y)), HTMENU);
 
     // A posted press on the item opens its popup.
-    tracked = -2;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 100, SeeTracked);
-    PostMessageW(w.wnd, WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(onFile.x, onFile.y));
-    Pump();
-    KillTimer(nullptr, timer);
-    EXPECT_EQ(tracked, 0);
+    EXPECT_EQ(WatchBarPopups({}, [&] {
+                PostMessageW(w.wnd, WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(onFile.x, onFile.y));
+                Pump();
+              }),
+              std::vector<int>{0});
     skinner.Detach();
   }
   EXPECT_EQ(GetMenu(w.wnd), menu);

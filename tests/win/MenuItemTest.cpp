@@ -9,6 +9,7 @@
 #include "menus/win/MenuItemPaint.h"
 #include "menus/win/SkinMenuItems.h"
 #include "menus/win/WinSkinPopMenu.h"
+#include "HostTestUtil.h"
 #include "MenuTestUtil.h"
 #include "skinmodel/WinSkinData.h"
 
@@ -154,22 +155,17 @@ TEST(MenuItemHandlers, PrepareMenusHooksOnlyWhatItMay) {
     GiveMenuItemImage(skin);
     TComponent form(nullptr);
     auto* popup = new TPopupMenu(&form);
-    auto* plain = new TMenuItem(popup);
-    auto* own = new TMenuItem(popup);
-    auto* kept = new TMenuItem(popup);
-    auto* child = new TMenuItem(popup);
-    popup->Items()->Add(plain);
-    popup->Items()->Add(own);
-    popup->Items()->Add(kept);
-    plain->Add(child);
+    auto* plain = NewItem(popup, "", popup->Items());
+    auto* own = NewItem(popup, "", popup->Items());
+    auto* kept = NewItem(popup, "", popup->Items());
+    auto* child = NewItem(popup, "", plain);
     int ownDraws = 0;
     own->OnDrawItem = [&](TObject*, TCanvas&, TRect, bool) { ++ownDraws; };
     kept->SetTag(999);
     kept->OnDrawItem = [&](TObject*, TCanvas&, TRect, bool) { ++ownDraws; };
     auto* skipped = new TPopupMenu(&form);
     skipped->SetTag(199);
-    auto* skippedItem = new TMenuItem(skipped);
-    skipped->Items()->Add(skippedItem);
+    auto* skippedItem = NewItem(skipped, "", skipped->Items());
 
     TSkinMenuItems items(nullptr, &skin, nullptr);
     items.PrepareMenus(&form, true);

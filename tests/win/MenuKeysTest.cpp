@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "FrameTestUtil.h"
+#include "HostTestUtil.h"
 #include "host/win/Forms.h"
 #include "host/win/Menus.h"
 #include "host/win/StdCtrls.h"
@@ -15,51 +16,18 @@
 
 using namespace pelorin;
 using namespace pelorin::testing;
-using namespace pelorin::testing;
 
 namespace {
 constexpr LPARAM AltDown = 0x20000001;  // the context bit of WM_SYSCHAR
 
-std::vector<WPARAM> commands;
-std::vector<HMENU> popupsShown;
-
-LRESULT CALLBACK KeysProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_COMMAND) commands.push_back(wParam);
-  if (msg == WM_INITMENUPOPUP && !HIWORD(lParam)) popupsShown.push_back(reinterpret_cast<HMENU>(wParam));
-  return DefWindowProcW(wnd, msg, wParam, lParam);
-}
-
-HWND MakeWindow(HMENU menu, DWORD exStyle = 0) {
-  static const ATOM cls = [] {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = KeysProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"PelorinMenuKeysTest";
-    return RegisterClassW(&wc);
-  }();
-  EXPECT_TRUE(cls);
-  HWND wnd = CreateWindowExW(exStyle, L"PelorinMenuKeysTest", L"Keys", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50,
-                             420, 300, nullptr, menu, GetModuleHandleW(nullptr), nullptr);
-  SetForegroundWindow(wnd);
-  Pump();
-  return wnd;
-}
-
-HMENU Popup(UINT first) {
-  HMENU m = CreatePopupMenu();
-  AppendMenuW(m, MF_STRING, first, L"One");
-  AppendMenuW(m, MF_STRING, first + 1, L"Two");
-  return m;
-}
+HMENU Popup(UINT first) { return BuildMenu(false, {{L"One", first}, {L"Two", first + 1}}); }
 
 // &File, &Go (command 102), &Edit, &Tools (disabled), all popups but Go.
 HMENU BarMenu() {
-  HMENU bar = CreateMenu();
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(Popup(110)), L"&File");
-  AppendMenuW(bar, MF_STRING, 102, L"&Go");
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(Popup(120)), L"&Edit");
-  AppendMenuW(bar, MF_POPUP | MF_GRAYED, reinterpret_cast<UINT_PTR>(Popup(130)), L"&Tools");
-  return bar;
+  return BuildMenu(true, {{L"&File", 0, Popup(110)},
+                          {L"&Go", 102},
+                          {L"&Edit", 0, Popup(120)},
+                          {L"&Tools", 0, Popup(130), MF_GRAYED}});
 }
 
 // Marks every item of menu and its submenus right-to-left.
@@ -78,10 +46,7 @@ void ReadRightToLeft(HMENU menu) {
 
 // &File, &Edit, &View: three popups.
 HMENU ThreePopups(bool rightToLeft) {
-  HMENU bar = CreateMenu();
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(Popup(110)), L"&File");
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(Popup(120)), L"&Edit");
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(Popup(130)), L"&View");
+  HMENU bar = BuildMenu(true, {{L"&File", 0, Popup(110)}, {L"&Edit", 0, Popup(120)}, {L"&View", 0, Popup(130)}});
   if (rightToLeft) ReadRightToLeft(bar);
   return bar;
 }
@@ -91,7 +56,7 @@ protected:
   void SetUp() override {
     skin = MakeSkin(skingen::SlateTheme());
     ASSERT_FALSE(skin->Empty);
-    commands.clear();
+    menuCommands.clear();
     popupsShown.clear();
   }
   // Skins wnd and paints its frame once, which places the bar items.
@@ -121,7 +86,7 @@ protected:
 
 TEST_F(MenuKeys, AltAndALetterActsOnTheMatchingBarItem) {
   HMENU menu = BarMenu();
-  SkinWindow(MakeWindow(menu));
+  SkinWindow(MenuWindow(menu));
 
   EXPECT_EQ(AltKey(wnd, 'e'), std::vector<int>{2});
   ASSERT_EQ(popupsShown.size(), 1u);
@@ -129,16 +94,16 @@ TEST_F(MenuKeys, AltAndALetterActsOnTheMatchingBarItem) {
   EXPECT_EQ(AltKey(wnd, 'F'), std::vector<int>{0});
 
   // An item without a submenu only sends its command.
-  commands.clear();
+  menuCommands.clear();
   popupsShown.clear();
   EXPECT_TRUE(AltKey(wnd, 'g').empty());
-  EXPECT_EQ(commands, std::vector<WPARAM>{102});
+  EXPECT_EQ(menuCommands, std::vector<WPARAM>{102});
 
   // No item, or a disabled one: nothing opens and no command is sent.
-  commands.clear();
+  menuCommands.clear();
   EXPECT_TRUE(AltKey(wnd, 'z').empty());
   EXPECT_TRUE(AltKey(wnd, 't').empty());
-  EXPECT_TRUE(commands.empty());
+  EXPECT_TRUE(menuCommands.empty());
   EXPECT_TRUE(popupsShown.empty());
 
   // The system command itself, as another program would send it.
@@ -167,22 +132,12 @@ TEST_F(MenuKeys, HostFormTakesAcceleratorsBeforeItsControls) {
   auto* form = new TForm(app);
   form->SetBounds(60, 60, 420, 300);
   auto* mainMenu = new TMainMenu(form);
-  auto* file = new TMenuItem(form);
-  file->SetCaption("&File");
-  mainMenu->Items()->Add(file);
-  auto* open = new TMenuItem(form);
-  open->SetCaption("&Open");
-  file->Add(open);
-  auto* go = new TMenuItem(form);
-  go->SetCaption("&Go");
+  NewItem(form, "&Open", NewItem(form, "&File", mainMenu->Items()));
   int menuGo = 0, buttonGo = 0;
-  go->OnClick = [&](TObject*) { ++menuGo; };
-  mainMenu->Items()->Add(go);
+  NewItem(form, "&Go", mainMenu->Items())->OnClick = [&](TObject*) { ++menuGo; };
   form->SetMenu(mainMenu);
-  auto* edit = new TEdit(form);
-  edit->SetParent(form);
-  auto* button = new TButton(form);
-  button->SetParent(form);
+  auto* edit = Child<TEdit>(form);
+  auto* button = Child<TButton>(form);
   button->SetBounds(10, 60, 80, 24);
   button->SetCaption("&Go");
   button->OnClick = [&](TObject*) { ++buttonGo; };
@@ -220,7 +175,7 @@ TEST_F(MenuKeys, HostFormTakesAcceleratorsBeforeItsControls) {
 }
 
 TEST_F(MenuKeys, ArrowsSwitchTheMirroredWayInRightToLeftMenus) {
-  SkinWindow(MakeWindow(ThreePopups(true)));
+  SkinWindow(MenuWindow(ThreePopups(true)));
   TWinSkinMenu& bar = *skinner->MenuBar();
   auto run = [&](TWinSkinMenu& b, int from, std::vector<WPARAM> keys) {
     return WatchBarPopups(std::move(keys), [&] { b.PopupMenuBtn(*b.Items()[size_t(from)]); });
@@ -234,7 +189,7 @@ TEST_F(MenuKeys, ArrowsSwitchTheMirroredWayInRightToLeftMenus) {
   DestroyWindow(wnd);
 
   // The same bar read left to right moves the plain way.
-  SkinWindow(MakeWindow(ThreePopups(false)));
+  SkinWindow(MenuWindow(ThreePopups(false)));
   TWinSkinMenu& plain = *skinner->MenuBar();
   EXPECT_EQ(run(plain, 0, {VK_LEFT}), (std::vector<int>{0, 2}));
   EXPECT_EQ(run(plain, 0, {VK_RIGHT}), (std::vector<int>{0, 1}));
@@ -244,10 +199,9 @@ TEST_F(MenuKeys, ArrowsInACascadedSubmenuStayInIt) {
   // File's first item opens a submenu of its own.
   HMENU menu = ThreePopups(false);
   HMENU file = GetSubMenu(menu, 0);
-  HMENU more = CreatePopupMenu();
-  AppendMenuW(more, MF_STRING, 150, L"Deep");
+  HMENU more = BuildMenu(false, {{L"Deep", 150}});
   InsertMenuW(file, 0, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(more), L"&More");
-  SkinWindow(MakeWindow(menu));
+  SkinWindow(MenuWindow(menu));
   TWinSkinMenu& bar = *skinner->MenuBar();
   // Right opens the submenu instead of moving on; Left closes only the
   // submenu; a second Left moves to the bar item before (wrapping).

@@ -6,6 +6,8 @@
 #include <windowsx.h>
 
 #include "FrameTestUtil.h"
+#include "MenuTestUtil.h"
+#include "tests/support/win/ScreenRead.h"
 #include "host/win/Graphics.h"
 #include "menus/win/WinSkinMenu.h"
 #include "paint/PaintTypes.h"
@@ -54,13 +56,8 @@ protected:
     SetFrameManagerLink(&link);
     skin = MakeSkin(skingen::SlateTheme());
     ASSERT_FALSE(skin->Empty);
-    HMENU bar = CreateMenu();
-    HMENU file = CreatePopupMenu();
-    AppendMenuW(file, MF_STRING, 101, L"&New");
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
-    HMENU window = CreatePopupMenu();
-    AppendMenuW(window, MF_STRING, 201, L"&Tile");
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(window), L"&Window");
+    HMENU window = BuildMenu(false, {{L"&Tile", 201}});
+    HMENU bar = BuildMenu(true, {{L"&File", 0, BuildMenu(false, {{L"&New", 101}})}, {L"&Window", 0, window}});
     frame = CreateWindowExW(0, L"PelorinMdiFrameTest", L"Frame", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 40, 40,
                             520, 380, nullptr, bar, GetModuleHandleW(nullptr), nullptr);
     CLIENTCREATESTRUCT ccs{window, 5000};
@@ -239,17 +236,8 @@ TEST_F(MenuMdi, HoveredButtonShowsItsHotFrameOverTheBar) {
   PostMessageW(frame, WM_NCMOUSEMOVE, HTMENU, at);
   Pump();
   ASSERT_EQ(close.State, nsHot);
-  Sleep(60);  // some systems put window drawing on the screen when the thread next waits
-  Pump();
-
-  RECT wr;
-  GetWindowRect(frame, &wr);
+  const TBitmap shown = ReadScreen(frame);
   const TRect& r = close.BoundsRect;
-  TBitmap shown(r.Width(), r.Height());
-  HDC screen = GetDC(nullptr);
-  BitBlt(static_cast<HDC>(shown.DC()), 0, 0, r.Width(), r.Height(), screen, wr.left + r.Left, wr.top + r.Top, SRCCOPY);
-  ReleaseDC(nullptr, screen);
-  GdiFlush();
 
   const TBitmap& image = close.Image();
   const int fw = image.Width() / close.FrameCount(), hot = 4;
@@ -262,7 +250,7 @@ TEST_F(MenuMdi, HoveredButtonShowsItsHotFrameOverTheBar) {
         ++keyed;
         want = bar.Background.GetPixel(r.Left + x - bar.BarRect.Left, r.Top + y - bar.BarRect.Top);
       }
-      wrong += shown.GetPixel(x, y) != want;
+      wrong += shown.GetPixel(r.Left + x, r.Top + y) != want;
     }
   EXPECT_GT(keyed, 0);  // the test sees the background through the button
   EXPECT_EQ(wrong, 0);

@@ -1,10 +1,12 @@
-// Helpers of the menu suites: a skin whose menu images have one solid colour
-// per frame, so pixels tell which frame was drawn, and a timer script that
-// watches and steers the bar popups a test opens.
+// Helpers of the menu suites: menus built from lists, a window that records
+// commands, a skin whose menu images have one solid colour per frame, so
+// pixels tell which frame was drawn, and a timer script that watches and
+// steers the bar popups a test opens.
 #pragma once
 
 #include <windows.h>
 
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -14,6 +16,54 @@
 #include "tests/support/win/Pump.h"
 
 namespace pelorin::testing {
+
+// An item of a menu: a command, a separator ("-") or, with Sub, a popup.
+struct TMenuEntry {
+  const wchar_t* Caption;
+  UINT Id = 0;
+  HMENU Sub = nullptr;
+  UINT Flags = 0;
+};
+inline HMENU BuildMenu(bool bar, std::initializer_list<TMenuEntry> entries) {
+  HMENU m = bar ? CreateMenu() : CreatePopupMenu();
+  for (const TMenuEntry& e : entries) {
+    if (e.Sub) {
+      AppendMenuW(m, MF_POPUP | e.Flags, reinterpret_cast<UINT_PTR>(e.Sub), e.Caption);
+    } else if (std::wstring_view(e.Caption) == L"-") {
+      AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
+    } else {
+      AppendMenuW(m, MF_STRING | e.Flags, e.Id, e.Caption);
+    }
+  }
+  return m;
+}
+
+// What the menu window saw: commands, and the popups it was told of.
+inline std::vector<WPARAM> menuCommands;
+inline std::vector<HMENU> popupsShown;
+inline LRESULT CALLBACK MenuWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_COMMAND) menuCommands.push_back(wParam);
+  if (msg == WM_INITMENUPOPUP && !HIWORD(lParam)) popupsShown.push_back(reinterpret_cast<HMENU>(wParam));
+  return DefWindowProcW(wnd, msg, wParam, lParam);
+}
+// A window with menu; shown in the foreground unless hidden.
+inline HWND MenuWindow(HMENU menu, bool shown = true, DWORD exStyle = 0) {
+  static const ATOM cls = [] {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = MenuWindowProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"PelorinMenuTest";
+    return RegisterClassW(&wc);
+  }();
+  (void)cls;
+  HWND wnd = CreateWindowExW(exStyle, L"PelorinMenuTest", L"Menus", WS_OVERLAPPEDWINDOW | (shown ? WS_VISIBLE : 0), 50,
+                             50, 420, 300, nullptr, menu, GetModuleHandleW(nullptr), nullptr);
+  if (shown) {
+    SetForegroundWindow(wnd);
+    Pump();
+  }
+  return wnd;
+}
 
 inline constexpr TColor kFrameColours[5] = {MakeRGB(200, 0, 0), MakeRGB(0, 160, 0), MakeRGB(90, 90, 90),
                                             MakeRGB(0, 0, 210), MakeRGB(120, 60, 0)};

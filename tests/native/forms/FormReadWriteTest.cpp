@@ -65,19 +65,29 @@ const char* const FullForm = R"(object Form1: TTestForm
 end
 )";
 
+// The full form, read.
+class FormRead : public ::testing::Test {
+protected:
+  void SetUp() override {
+    RegisterTestClasses();
+    ReadComponentText(FullForm, form);
+    panel = dynamic_cast<TWidget*>(form.FindComponent("Panel1"));
+    edit = dynamic_cast<TWidget*>(form.FindComponent("Edit1"));
+    ASSERT_TRUE(panel && edit);
+  }
+  TTestForm form{nullptr};
+  TWidget* panel = nullptr;
+  TWidget* edit = nullptr;
+};
+
 }  // namespace
 
-TEST(FormRead, EveryPropertyKindAndTheTreeItBuilds) {
-  RegisterTestClasses();
-  TTestForm form(nullptr);
-  ReadComponentText(FullForm, form);
+TEST_F(FormRead, EveryPropertyKindAndTheTreeItBuilds) {
   EXPECT_EQ(form.Name(), "Form1");
   EXPECT_EQ(form.Width, 640);
   ASSERT_EQ(form.ComponentCount(), 3);  // every component is owned by the form
-  auto* panel = dynamic_cast<TWidget*>(form.FindComponent("Panel1"));
-  auto* edit = dynamic_cast<TWidget*>(form.FindComponent("Edit1"));
   auto* unnamed = dynamic_cast<TWidget*>(form.Components(2));
-  ASSERT_TRUE(panel && edit && unnamed);
+  ASSERT_TRUE(unnamed);
   EXPECT_EQ(form.Focused, edit);
   EXPECT_EQ(panel->Parent, &form);
   EXPECT_EQ(edit->Parent, panel);
@@ -103,12 +113,7 @@ TEST(FormRead, EveryPropertyKindAndTheTreeItBuilds) {
   EXPECT_EQ(unnamed->Buddy, nullptr);
 }
 
-TEST(FormRead, EventsBindToTheFormsMethods) {
-  RegisterTestClasses();
-  TTestForm form(nullptr);
-  ReadComponentText(FullForm, form);
-  auto* panel = dynamic_cast<TWidget*>(form.FindComponent("Panel1"));
-  auto* edit = dynamic_cast<TWidget*>(form.FindComponent("Edit1"));
+TEST_F(FormRead, EventsBindToTheFormsMethods) {
   ASSERT_TRUE(panel->OnClick && edit->OnCount && panel->Item(0)->OnClick);
   EXPECT_FALSE(edit->OnClick);
   panel->OnClick(panel);
@@ -124,12 +129,7 @@ TEST(FormRead, EventsBindToTheFormsMethods) {
   EXPECT_EQ(written.find("OnClick = ButtonClick", written.find("object Edit1")), std::string::npos);
 }
 
-TEST(FormRead, LoadingStateAndLoadedOrder) {
-  RegisterTestClasses();
-  TTestForm form(nullptr);
-  ReadComponentText(FullForm, form);
-  auto* panel = dynamic_cast<TWidget*>(form.FindComponent("Panel1"));
-  auto* edit = dynamic_cast<TWidget*>(form.FindComponent("Edit1"));
+TEST_F(FormRead, LoadingStateAndLoadedOrder) {
   // Properties are set in the loading and reading state; Loaded comes after
   // every reference is resolved (Buddy is read before Edit1 exists), root
   // first, then in creation order.
@@ -203,7 +203,7 @@ TEST(FormWrite, RoundTripKeepsTreeAndBytes) {
   }
 }
 
-TEST(FormRead, ErrorsNameTheProblemAndLeaveNothingBehind) {
+TEST(FormReadErrors, NameTheProblemAndLeaveNothingBehind) {
   RegisterTestClasses();
   const auto expectError = [](const std::string& body, const std::string& part) {
     TTestForm form(nullptr);

@@ -1,4 +1,4 @@
-// Form files: the text format, and skin components written and read back.
+// Skin components written to a form file and read back.
 #include <gtest/gtest.h>
 
 #include "host/core/Filer.h"
@@ -10,43 +10,6 @@
 
 using namespace pelorin;
 using namespace pelorin::testing;
-
-TEST(FormFile, TextFormatRoundTrip) {
-  const std::string text =
-      "object Form1: TForm1\n"
-      "  Left = -12\n  Mask = $FF\n"
-      "  Caption = 'It''s'#13#10'two' +\n    ' lines'\n  Empty = ''\n"
-      "  Visible = True\n  Kinds = [xcMainMenu, xcTab]\n  None = []\n"
-      "  Items = <\n    item\n      Name = 'A'\n      Data = {\n        00FF\n        10}\n    end\n    item\n    end>\n"
-      "  Strings.Lines = (\n    'a'\n    1)\n"
-      "  object Inner: TThing\n    object Deeper: TThing\n    end\n  end\n"
-      "end\n";
-  const TFormObject o = ParseFormText(text);
-  EXPECT_EQ(o.Name, "Form1");
-  ASSERT_EQ(o.Props.size(), 9u);
-  EXPECT_EQ(o.Props[0].Value.Integer, -12);
-  EXPECT_EQ(o.Props[1].Value.Integer, 255);
-  EXPECT_EQ(o.Props[2].Value.Text, "It's\r\ntwo lines");
-  EXPECT_EQ(o.Props[5].Value.Set, (std::vector<std::string>{"xcMainMenu", "xcTab"}));
-  ASSERT_EQ(o.Props[7].Value.Items.size(), 2u);
-  EXPECT_EQ(o.Props[7].Value.Items[0][1].Value.Binary, (TBytes{0x00, 0xFF, 0x10}));
-  EXPECT_EQ(o.Props[8].Name, "Strings.Lines");
-  ASSERT_EQ(o.Children.size(), 1u);
-  EXPECT_EQ(o.Children[0].Children[0].Name, "Deeper");
-  // Printing is stable and reads back to the same tree.
-  const std::string printed = FormToText(o);
-  EXPECT_EQ(FormToText(ParseFormText(printed)), printed);
-  EXPECT_NE(printed.find("Caption = 'It''s'#13#10'two lines'"), std::string::npos);
-
-  for (const char* bad : {"object A: B\n  X = 'open\nend\n", "object A: B\n  X = 1\n", "object A: B\n  X = {0F0}\nend",
-                          "object A: B\nend\nend", "object A: B\n X = 99999999999999999999\nend", "object A: B\n X = {12",
-                          "thing A: B\nend", "object A: B\n X = #1114112\nend", ""}) {
-    EXPECT_THROW(ParseFormText(bad), EParserError) << bad;
-  }
-  std::string deep;
-  for (int i = 0; i < 70; ++i) deep += "object A: B\n";
-  EXPECT_THROW(ParseFormText(deep), EParserError);
-}
 
 TEST(FormFile, SkinComponentsKeepTheirBytes) {
   DestroySkinManager();
@@ -108,9 +71,5 @@ TEST(FormFile, SkinComponentsKeepTheirBytes) {
     EXPECT_EQ(again.substr(again.find(part), 400), from.substr(0, 400));
   }
 
-  TComponent other(nullptr);
-  EXPECT_THROW(ReadComponentText("object F: TForm\n  object X: TNoSuchClass\n  end\nend\n", other), EReadError);
-  EXPECT_THROW(ReadComponentText("object F: TForm\n  object X: TSkinData\n    Colour = 1\n  end\nend\n", other), EReadError);
-  EXPECT_THROW(ReadComponentText("object F: TForm\n  object Y: TSkinData\n    Active = 1\n  end\nend\n", other), EReadError);
   DestroySkinManager();
 }

@@ -40,9 +40,43 @@ int Tool(const std::vector<std::string>& args) {
   return code;
 }
 
+// The popup frame of a loaded skin as the popup skinner composes it.
+void ExpectPopupFrameInTheSkinsColours(const TSkinTheme& t, const TSkinModel& m) {
+  if (t.Minimal) return;  // the system frames its popups
+  ASSERT_TRUE(m.MenuBackground);
+  const int w = 160, h = 120;
+  TBitmap frame(w, h);
+  DrawElement(frame, {0, 0, w, h}, *m.MenuBackground, 1);
+  // Items take their background from inside the frame.
+  EXPECT_EQ(frame.GetPixel(w / 2, h / 2), ColourOf(t.P.Menu));
+  // The 3-pixel rim stays within the range of the skin's own chrome, so a
+  // dark skin gets no light rim.
+  const TPixel chrome[] = {t.P.Frame, t.P.FrameBody, t.P.Face,   t.P.Menu,
+                           t.P.MenuBar, t.P.Light,   t.P.Shadow, t.P.DkShadow};
+  int low[3] = {255, 255, 255}, high[3] = {0, 0, 0};
+  for (TPixel p : chrome) {
+    const TColor c = ColourOf(p);
+    const int ch[3] = {RValue(c), GValue(c), BValue(c)};
+    for (int k = 0; k < 3; ++k) low[k] = std::min(low[k], ch[k]), high[k] = std::max(high[k], ch[k]);
+  }
+  int outside = 0, light = 0;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      if (x >= 3 && x < w - 3 && y >= 3 && y < h - 3) continue;
+      const TColor c = frame.GetPixel(x, y);
+      const int ch[3] = {RValue(c), GValue(c), BValue(c)};
+      for (int k = 0; k < 3; ++k) outside += ch[k] < low[k] || ch[k] > high[k];
+      light += std::min({ch[0], ch[1], ch[2]}) > 160;
+    }
+  EXPECT_EQ(outside, 0);
+  if (t.Dark) {
+    EXPECT_EQ(light, 0);
+  }
+}
+
 }  // namespace
 
-TEST(GeneratedSkins, EachLoadsAsItsThemeMeans) {
+TEST(GeneratedSkins, EachLoadsAsItsThemeMeansWithPopupFramesInItsColours) {
   for (const TSkinTheme& t : AllThemes()) {
     SCOPED_TRACE(t.Name);
     TSkinModel m;
@@ -114,45 +148,7 @@ TEST(GeneratedSkins, EachLoadsAsItsThemeMeans) {
     EXPECT_EQ(m.colors[csMenuBar], ColourOf(t.P.MenuBar));
     EXPECT_EQ(m.colors[csScrollbar], ColourOf(t.P.Scrollbar));
     EXPECT_EQ(m.colors[csTitleTextInactive], ColourOf(t.P.TitleText));
-  }
-}
-
-TEST(GeneratedSkins, PopupFramesTakeTheirSkinsColours) {
-  for (const TSkinTheme& t : AllThemes()) {
-    SCOPED_TRACE(t.Name);
-    TSkinModel m;
-    Load(t, m);
-    if (t.Minimal) continue;  // the system frames its popups
-    ASSERT_TRUE(m.MenuBackground);
-    // The popup's frame as the popup skinner composes it.
-    const int w = 160, h = 120;
-    TBitmap frame(w, h);
-    DrawElement(frame, {0, 0, w, h}, *m.MenuBackground, 1);
-    // Items take their background from inside the frame.
-    EXPECT_EQ(frame.GetPixel(w / 2, h / 2), ColourOf(t.P.Menu));
-    // The 3-pixel rim stays within the range of the skin's own chrome, so a
-    // dark skin gets no light rim.
-    const TPixel chrome[] = {t.P.Frame, t.P.FrameBody, t.P.Face,   t.P.Menu,
-                             t.P.MenuBar, t.P.Light,   t.P.Shadow, t.P.DkShadow};
-    int low[3] = {255, 255, 255}, high[3] = {0, 0, 0};
-    for (TPixel p : chrome) {
-      const TColor c = ColourOf(p);
-      const int ch[3] = {RValue(c), GValue(c), BValue(c)};
-      for (int k = 0; k < 3; ++k) low[k] = std::min(low[k], ch[k]), high[k] = std::max(high[k], ch[k]);
-    }
-    int outside = 0, light = 0;
-    for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) {
-        if (x >= 3 && x < w - 3 && y >= 3 && y < h - 3) continue;
-        const TColor c = frame.GetPixel(x, y);
-        const int ch[3] = {RValue(c), GValue(c), BValue(c)};
-        for (int k = 0; k < 3; ++k) outside += ch[k] < low[k] || ch[k] > high[k];
-        light += std::min({ch[0], ch[1], ch[2]}) > 160;
-      }
-    EXPECT_EQ(outside, 0);
-    if (t.Dark) {
-      EXPECT_EQ(light, 0);
-    }
+    ExpectPopupFrameInTheSkinsColours(t, m);
   }
 }
 
