@@ -206,6 +206,7 @@ private:
   // takes these over.
   void AttachControls();
   void AttachChildWindows();
+  void DropDetachedSkinners();
   // The hot button notices the mouse left it (hover timer, deactivation).
   void LeaveHotControl(bool always);
   void FreeControlSkinners();

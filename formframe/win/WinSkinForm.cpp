@@ -66,14 +66,28 @@ TCanvas& TWinSkinForm::SharedCanvas() {
   return *sharedCanvas_;
 }
 
+void TWinSkinForm::DropDetachedSkinners() {
+  // A control's window destroyed (or made again) has left its skinner
+  // detached: it goes, so the list never grows with re-created windows.
+  std::erase_if(controlSkinners_, [this](const std::unique_ptr<TSkinControl>& s) {
+    if (s->Attached()) return false;
+    if (hotControl_ == s.get()) hotControl_ = nullptr;
+    return true;
+  });
+}
+
 void TWinSkinForm::AttachControls() {
   if (!form_) return;
+  DropDetachedSkinners();
   pelorin::AttachControls(*this, *form_, skin_);
   // Windows a program made itself on the form (scroll bars, size grips).
   pelorin::AttachChildWindows(*this, wnd_, skin_);
 }
 
-void TWinSkinForm::AttachChildWindows() { pelorin::AttachChildWindows(*this, wnd_, skin_); }
+void TWinSkinForm::AttachChildWindows() {
+  DropDetachedSkinners();
+  pelorin::AttachChildWindows(*this, wnd_, skin_);
+}
 
 void TWinSkinForm::FreeControlSkinners() {
   // Each gives its control back as it goes; the list is moved out first so a

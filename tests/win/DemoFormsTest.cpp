@@ -247,6 +247,14 @@ TEST_F(DemoForms, EveryControlOfTheMainFormGetsItsSkinner) {
   Pump();
   EXPECT_NE(WindowSkinners().FindAs<TSkinButton>(late->Handle()), nullptr);
 
+  // A control whose window is made again gets its skin back, and the old
+  // window's skinner leaves the list.
+  auto* box = Get<TCheckBox>(f, "CheckBox2");
+  box->SetAlignment(taRightJustify);  // a new window
+  Pump();
+  EXPECT_NE(WindowSkinners().FindAs<TSkinCheckBox>(box->Handle()), nullptr);
+  EXPECT_EQ(form.ControlSkinners().size(), skinned + 1);
+
   // The label in the default text colour takes the skin's, legible on the
   // dark face; unskinned, it has its parent's font again.
   auto* label = Get<TLabel>(f, "Label1");
