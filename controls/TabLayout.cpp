@@ -177,7 +177,7 @@ void PrepareTabImages(TTabSide side, const TDataSkinBorder* tab, TTabImages& ima
   }
 }
 
-void DrawTabImage(TBitmap& strip, const TRect& at, const TTabImages& images, const TDataSkinObject& tab, int frame) {
+void DrawTab(TBitmap& strip, const TRect& at, const TTabImages& images, const TDataSkinObject& tab, int frame) {
   if (images.Tab.Empty()) return;
   const TElementStyle& s = tab.Style;
   DrawSkinImage(strip, at, images.Tab, false, s.Fill == TElementFill::Tile, s.Keyed, s.Frames, frame,

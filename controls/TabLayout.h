@@ -60,7 +60,7 @@ struct TTabImages {
 void PrepareTabImages(TTabSide side, const TDataSkinBorder* tab, TTabImages& images);
 
 // One tab of the lying-down strip: where, and frame 1 or 2 (selected).
-void DrawTabImage(TBitmap& strip, const TRect& at, const TTabImages& images, const TDataSkinObject& tab, int frame);
+void DrawTab(TBitmap& strip, const TRect& at, const TTabImages& images, const TDataSkinObject& tab, int frame);
 
 // The strip composed lying down, turned into standing to stand at its side
 // (left: anticlockwise, right: clockwise); top and bottom strips are copied.

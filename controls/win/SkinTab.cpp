@@ -91,7 +91,7 @@ bool TSkinTab::BeforeMessage(TMessage& m) {
   const bool began = dc == nullptr;
   if (began) dc = BeginPaint(Handle(), &ps);
   if (dc && Refresh()) {
-    PutPieces(dc, {0, 0});
+    BlitAroundUpDown(dc, {0, 0});
     FillRest(dc);
   }
   if (began) EndPaint(Handle(), &ps);
@@ -137,7 +137,7 @@ void TSkinTab::ComposeStrip(HWND wnd) {
   }
   // The selected tab last: it overlaps its neighbours, as the system draws it.
   std::stable_partition(tabs.begin(), tabs.end(), [](const TTabDraw& t) { return t.Frame == 1; });
-  for (const TTabDraw& t : tabs) DrawTabImage(lying_, t.At, images_, tab, t.Frame);
+  for (const TTabDraw& t : tabs) DrawTab(lying_, t.At, images_, tab, t.Frame);
 
   // Text through GDI after every pixel write: GDI may still queue it.
   HDC dc = static_cast<HDC>(lying_.DC());
@@ -158,7 +158,7 @@ void TSkinTab::ComposeStrip(HWND wnd) {
   GdiFlush();
 }
 
-void TSkinTab::PutPieces(HDC dc, TPoint at) {
+void TSkinTab::BlitAroundUpDown(HDC dc, TPoint at) {
   auto* source = static_cast<HDC>(whole_.DC());
   if (!source) return;
   for (const TRect& p : pieces_)
@@ -239,7 +239,7 @@ bool TSkinTab::Refresh() {
 
 void TSkinTab::Paint(HDC dc, const TRect& rect) {
   // Rect is the whole window; the composition is in client coordinates.
-  if (Refresh()) PutPieces(dc, {rect.Left + clientInWindow_.X, rect.Top + clientInWindow_.Y});
+  if (Refresh()) BlitAroundUpDown(dc, {rect.Left + clientInWindow_.X, rect.Top + clientInWindow_.Y});
 }
 
 }  // namespace pelorin

@@ -39,8 +39,9 @@ private:
   bool Refresh();
   // Whether the skin draws the whole control (it has a page frame).
   bool PaintsWhole() const;
-  // The strip and the frame's edges put on dc with the client's origin at 'at'.
-  void PutPieces(HDC dc, TPoint at);
+  // The strip and the frame's edges put on dc with the client's origin at
+  // 'at', leaving out the scroll arrows' window.
+  void BlitAroundUpDown(HDC dc, TPoint at);
   // The rest of the client in the skin's face colour, as an erase would.
   void FillRest(HDC dc);
 

@@ -57,9 +57,9 @@ TBitmap ExpectedTabs(const TBitmap& shown, HWND wnd, const TSkinData& skin) {
   const int count = static_cast<int>(SendMessageW(wnd, TCM_GETITEMCOUNT, 0, 0));
   const int current = static_cast<int>(SendMessageW(wnd, TCM_GETCURSEL, 0, 0));
   for (int i = 0; i < count; ++i)
-    if (i != current) DrawTabImage(lying, TabInStrip(side, ItemRect(wnd, TCM_GETITEMRECT, i), strip), images, *skin.Tab, 1);
+    if (i != current) DrawTab(lying, TabInStrip(side, ItemRect(wnd, TCM_GETITEMRECT, i), strip), images, *skin.Tab, 1);
   if (current >= 0)
-    DrawTabImage(lying, TabInStrip(side, ItemRect(wnd, TCM_GETITEMRECT, current), strip), images, *skin.Tab, 2);
+    DrawTab(lying, TabInStrip(side, ItemRect(wnd, TCM_GETITEMRECT, current), strip), images, *skin.Tab, 2);
   TurnTabStrip(side, lying, standing);
   CopyPixels(b, strip.Left, strip.Top, standing, standing.BoundsRect());
   if (!images.Border.Empty()) DrawSkinBorder(b, page, images.Border, false, 1, 1, TabBorderMargins(side));

@@ -150,7 +150,7 @@ TEST(TabLayout, ComposedStripPutsEachTabOnItsItem) {
     const TPoint size = TabStripBufferSize(c.side, strip);
     TBitmap lying(size.X, size.Y), standing;
     lying.Fill(Face);
-    DrawTabImage(lying, TabInStrip(c.side, c.item, strip), images, *tab, 2);
+    DrawTab(lying, TabInStrip(c.side, c.item, strip), images, *tab, 2);
     TurnTabStrip(c.side, lying, standing);
     ASSERT_EQ(standing.Width(), strip.Width());
     ASSERT_EQ(standing.Height(), strip.Height());
