@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "tests/support/SkinFixtures.h"
@@ -26,6 +27,15 @@ inline double NowMs() {
   return double(t.QuadPart) / ticksPerMs;
 }
 
+// The middle of a set of timings.
+inline double Median(std::vector<double> times) {
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}
+
+// Whether paints or messages are still waiting in this thread's queue.
+inline bool PaintPending() { return HIWORD(GetQueueStatus(QS_PAINT | QS_POSTMESSAGE | QS_SENDMESSAGE)) != 0; }
+
 // Median of runs timings of body, in milliseconds (the median shrugs off the
 // scheduler hiccups a shared machine has).
 inline double MedianMs(int runs, const std::function<void()>& body) {
@@ -36,8 +46,7 @@ inline double MedianMs(int runs, const std::function<void()>& body) {
     body();
     times.push_back(NowMs() - t0);
   }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
+  return Median(std::move(times));
 }
 
 // Each body's median, averaged over three interleaved rounds so that all of

@@ -13,9 +13,10 @@
 
 using namespace pelorin;
 
-namespace {
+using bench::Median;
+using bench::PaintPending;
 
-bool PaintPending() { return HIWORD(GetQueueStatus(QS_PAINT | QS_POSTMESSAGE | QS_SENDMESSAGE)) != 0; }
+namespace {
 
 void Settle() {
   while (PaintPending() || WinSkinManager()->ActionScheduled()) {
@@ -31,11 +32,6 @@ void SystemRepaint(const std::vector<HWND>& forms) {
     RedrawWindow(w, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   }
   while (PaintPending()) testing::DrainMessages();
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
 }
 
 }  // namespace

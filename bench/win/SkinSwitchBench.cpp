@@ -8,9 +8,9 @@
 
 using namespace pelorin;
 
-namespace {
+using bench::PaintPending;
 
-bool PaintPending();
+namespace {
 
 // What the system alone needs for the same work on ten plain windows: drop
 // the region, resize, set a region, repaint.
@@ -49,8 +49,6 @@ double SystemFloorMs(int runs) {
   std::sort(times.begin(), times.end());
   return times[times.size() / 2];
 }
-
-bool PaintPending() { return HIWORD(GetQueueStatus(QS_PAINT | QS_POSTMESSAGE | QS_SENDMESSAGE)) != 0; }
 
 }  // namespace
 
