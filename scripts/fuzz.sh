@@ -38,11 +38,11 @@ for t in "${targets[@]}"; do
     slice=$(( (budget - cpu + jobs - 1) / jobs ))
     [ "$slice" -ge 60 ] || slice=60
     [ "$slice" -le 1800 ] || slice=1800
+    # libFuzzer prints each job's log into ours when the job ends.
     rm -f "$work"/jobs/fuzz-*.log
     (cd "$work/jobs" && /usr/bin/time -f 'cpu-seconds %U %S' -o "$work/time.txt" \
         "$bin" -max_total_time="$slice" -rss_limit_mb=2048 -jobs="$jobs" -workers="$jobs" \
         -print_final_stats=1 -artifact_prefix="$work/crash-" "$corpus" "$seeds" >>"$log" 2>&1) || true
-    cat "$work"/jobs/fuzz-*.log >>"$log" 2>/dev/null || true
     spent=$(awk '/cpu-seconds/ {printf "%d", $2 + $3}' "$work/time.txt" 2>/dev/null || echo 0)
     cpu=$((cpu + ${spent:-0}))
     ls "$work"/crash-* >/dev/null 2>&1 && break
